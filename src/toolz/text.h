@@ -34,6 +34,7 @@ Text IntToText(int64_t n);
 Text HexText(int32_t n, int32_t digits);
 Text RepeatChar(char16_t ch, int32_t n);
 Text PadLeft(TextView text, char16_t ch, int32_t width);
+// A negative n keeps its sign before the zeros: ZeroPad(-5, 3) is "-05".
 Text ZeroPad(int64_t n, int32_t width);
 
 // "#,###;#,###;0": grouped digits of |n|, no sign; "0" for zero.
@@ -44,10 +45,13 @@ Text FormatCount(int64_t n);
 Text LocaleThousandsSeparator();
 
 // Conversions at the edges of the program (command line, file names, terminal).
-// Utf8ToText returns false for invalid UTF-8.
+// Utf8ToText returns false (and leaves out empty) for invalid UTF-8.
 [[nodiscard]] bool Utf8ToText(std::string_view utf8, Text& out);
+// One U+FFFD for each ill-formed part of the input.
 Text Utf8ToTextLossy(std::string_view utf8);
+// Lone surrogates become U+FFFD.
 std::string TextToUtf8(TextView text);
+// Bytes outside ASCII become U+FFFD.
 Text AsciiText(std::string_view ascii);
 
 }  // namespace sigillo
