@@ -29,4 +29,8 @@ void DeriveFileKey(Generator& gen, TextView whitened, FileCipher& cipher);
 // the read that ends the data, since that call still shuffles the key block.
 void CryptFileBlock(Generator& gen, FileCipher& cipher, uint8_t* buffer, size_t n);
 
+// The same as CryptFileBlock on each consecutive block of 256 bytes of buffer (the
+// last may be shorter), but faster. size must not be 0.
+void CryptFileBlocks(Generator& gen, FileCipher& cipher, uint8_t* buffer, size_t size);
+
 }  // namespace sigillo

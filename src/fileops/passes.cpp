@@ -57,9 +57,10 @@ bool CipherPass(Generator& gen, FileCipher& cipher, FileHandle& in, uint64_t sta
       return true;
     }
     if (input_crc != nullptr) input_crc->Update(buffer.span().first(got));
-    for (size_t done = 0; done < got; done += kCipherBlockSize) {
-      const size_t n = std::min(kCipherBlockSize, got - done);
-      CryptFileBlock(gen, cipher, bytes + done, n);
+    // Progress is told per step of blocks; it changes the display only per percent.
+    for (size_t done = 0; done < got; done += kProgressStep) {
+      const size_t n = std::min(kProgressStep, got - done);
+      CryptFileBlocks(gen, cipher, bytes + done, n);
       position += n;
       if (progress) progress(position, std::max(size, position));
     }

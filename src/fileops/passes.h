@@ -15,6 +15,7 @@ using ProgressFn = std::function<void(uint64_t position, uint64_t size)>;
 
 inline constexpr size_t kChunkSize = size_t{1} << 20;  // one read or write of the disk
 inline constexpr size_t kCrcStep = 32768;              // progress step of the check pass
+inline constexpr size_t kProgressStep = 64 * 256;      // progress step of the cipher pass
 
 // CRC-32 of the rest of the file from its current position to its end.
 [[nodiscard]] bool CrcPass(FileHandle& in, uint64_t start, uint64_t size,

@@ -25,22 +25,32 @@ Text PasswordOf(size_t length, bool wide) {
 TEST(FileCipherCompatibility, MatchesPlainImplementationOnWholeFiles) {
   test::TempDir dir;
   Generator gen;
-  int index = 0;
-  for (size_t size : {0u, 1u, 255u, 256u, 257u, 5000u}) {
+  struct Case {
+    size_t size;
+    Text password;
+  };
+  std::vector<Case> cases;
+  for (size_t size : {0u, 1u, 255u, 256u, 257u, 5000u})
     for (const Text& password :
-         {PasswordOf(1, false), PasswordOf(8, false), PasswordOf(8, true), PasswordOf(256, true)}) {
-      const std::string content = test::PatternBytes(size, static_cast<uint32_t>(size + 1));
-      const auto in = dir / ("in" + std::to_string(index));
-      const auto out = dir / ("out" + std::to_string(index));
-      const auto back = dir / ("back" + std::to_string(index++));
-      test::WriteFile(in, content);
-      ASSERT_FALSE(EncryptToFile(HostFileSystem(), gen, password, {in, out, {}}));
-      const std::string sealed = test::ReadFile(out);
-      ASSERT_EQ(sealed, plain::EncryptFile(content, password))
-          << "size " << size << " password length " << password.size();
-      ASSERT_FALSE(DecryptToFile(HostFileSystem(), gen, password, {out, back, {}}));
-      EXPECT_EQ(test::ReadFile(back), content);
-    }
+         {PasswordOf(1, false), PasswordOf(8, false), PasswordOf(8, true), PasswordOf(256, true)})
+      cases.push_back({size, password});
+  // Across the progress steps and the disk chunks of the cipher pass.
+  cases.push_back({70000, PasswordOf(8, false)});
+  cases.push_back({(size_t{1} << 20) + 300, PasswordOf(8, false)});
+
+  int index = 0;
+  for (const auto& [size, password] : cases) {
+    const std::string content = test::PatternBytes(size, static_cast<uint32_t>(size + 1));
+    const auto in = dir / ("in" + std::to_string(index));
+    const auto out = dir / ("out" + std::to_string(index));
+    const auto back = dir / ("back" + std::to_string(index++));
+    test::WriteFile(in, content);
+    ASSERT_FALSE(EncryptToFile(HostFileSystem(), gen, password, {in, out, {}}));
+    const std::string sealed = test::ReadFile(out);
+    ASSERT_TRUE(sealed == plain::EncryptFile(content, password))
+        << "size " << size << " password length " << password.size();
+    ASSERT_FALSE(DecryptToFile(HostFileSystem(), gen, password, {out, back, {}}));
+    EXPECT_TRUE(test::ReadFile(back) == content) << size;
   }
 }
 
