@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "cipher/generator.h"
 #include "fileops/file_system.h"
@@ -13,7 +14,8 @@ struct OperationContext {
   Generator& gen;
   FileSystem& fs;
   // Reseeds the generator from the state of the machine before the destruction fill.
-  std::function<void(Generator&, bool swedish)> system_report;
+  // False when the report could not be made; the operation then fails.
+  std::function<bool(Generator&, bool swedish)> system_report;
 };
 
 // How an operation ended; the window shows its messages itself, the command line
@@ -27,10 +29,19 @@ enum class OperationResult {
   kFailed,       // any other failure; the content is still intact (see the message)
 };
 
+// Which validation test refused the input.
+enum class Refusal { kNone, kNoFile, kNoPassword, kPasswordMismatch, kTempExists };
+
+struct OperationOutcome {
+  OperationResult result = OperationResult::kDone;
+  Refusal refusal = Refusal::kNone;
+  std::string detail;  // for kFailed: which step failed, for the command line
+};
+
 // Validation, questions, the cipher pass, and the destruction of the plain file.
-OperationResult EncryptOperation(OperationWindow& window, OperationContext& context);
+OperationOutcome EncryptOperation(OperationWindow& window, OperationContext& context);
 // Validation, question, the cipher pass, the check, and the replacement.
-OperationResult DecryptOperation(OperationWindow& window, OperationContext& context);
+OperationOutcome DecryptOperation(OperationWindow& window, OperationContext& context);
 
 // The context of the real program: the one generator, the host's files and report.
 OperationContext& HostOperationContext();
