@@ -18,6 +18,8 @@ class CliTest : public ::testing::Test {
   std::istringstream in_;
   std::ostringstream out_, err_;
   std::deque<std::string> typed_;  // lines typed at the hidden prompt
+  std::deque<bool> answers_;       // answers to the questions on the terminal
+  std::vector<std::string> questions_;
   bool has_terminal_ = true;
 
   int Run(std::vector<std::string> args, const std::string& stdin_text = "") {
@@ -33,6 +35,13 @@ class CliTest : public ::testing::Test {
       if (!has_terminal_ || typed_.empty()) return false;
       line = typed_.front();
       typed_.pop_front();
+      return true;
+    };
+    console.ask = [this](const std::string& question, bool& yes) {
+      questions_.push_back(question);
+      if (!has_terminal_ || answers_.empty()) return false;
+      yes = answers_.front();
+      answers_.pop_front();
       return true;
     };
     return cli::Run(args, console);
@@ -87,7 +96,7 @@ TEST_F(CliTest, ErrorsAreOneLowerCaseLineWithDistinctCodes) {
       {{}, "", kUsage},
       {{"frobnicate"}, "", kUsage},
       {{"encrypt", "--bogus", P("plain")}, "", kUsage},
-      {{"encrypt", "--password-file=-", P("plain")}, "pw", kUsage},  // no --output yet
+      {{"encrypt", "--password-file=-", "--yes", "-o", P("o"), P("plain")}, "pw", kUsage},
       {{"encrypt", "--password-file=-", "-o", P("o")}, "pw", kUsage},
       {{"encrypt", "--password-file=-", "-o", P("o"), P("sealed")}, "pw", kUsage},
       {{"decrypt", "--password-file=-", "-o", P("o"), P("plain")}, "pw", kUsage},
@@ -112,6 +121,58 @@ TEST_F(CliTest, ErrorsAreOneLowerCaseLineWithDistinctCodes) {
     EXPECT_FALSE(std::filesystem::exists(dir_ / "o"));
     EXPECT_EQ(test::ReadFile(dir_ / "taken"), "keep");
   }
+}
+
+TEST_F(CliTest, InPlaceWithYesEncryptsAndDecryptsEveryFile) {
+  Write("a.txt", "alpha");
+  Write("b.txt", "");
+  ASSERT_EQ(Run({"encrypt", "--password-file=-", "--yes", P("a.txt"), P("b.txt")}, "pw"), kOk)
+      << err_.str();
+  EXPECT_EQ(test::ReadFile(dir_ / "a.txt").substr(0, 8), "$QZ2048$");
+  EXPECT_EQ(test::ReadFile(dir_ / "b.txt"), std::string("$QZ2048$\0\0\0\0", 12));
+  EXPECT_TRUE(questions_.empty());
+  ASSERT_EQ(Run({"decrypt", "--password-file=-", "-y", P("a.txt"), P("b.txt")}, "pw"), kOk);
+  EXPECT_EQ(test::ReadFile(dir_ / "a.txt"), "alpha");
+  EXPECT_EQ(test::ReadFile(dir_ / "b.txt"), "");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 2);
+}
+
+TEST_F(CliTest, InPlaceAsksBothQuestionsOnTheTerminal) {
+  Write("a.txt", "alpha");
+  struct Case {
+    std::deque<bool> answers;
+    bool encrypted;
+    size_t questions;
+  };
+  for (const auto& c :
+       {Case{{false}, false, 1}, Case{{true, false}, false, 2}, Case{{true, true}, true, 2}}) {
+    answers_ = c.answers;
+    questions_.clear();
+    EXPECT_EQ(Run({"encrypt", "--password-file=-", P("a.txt")}, "pw"), kOk);
+    EXPECT_EQ(test::ReadFile(dir_ / "a.txt") != "alpha", c.encrypted);
+    EXPECT_EQ(questions_.size(), c.questions);
+  }
+  EXPECT_TRUE(questions_.front().starts_with(P("a.txt") + ": "));
+  has_terminal_ = false;
+  EXPECT_EQ(Run({"decrypt", "--password-file=-", P("a.txt")}, "pw"), kUsage);
+  EXPECT_EQ(err_.str(),
+            "sigillo-cli: error: " + P("a.txt") + ": no terminal to confirm (use --yes)\n");
+}
+
+TEST_F(CliTest, InPlaceExitCodeIsTheWorstOfTheFiles) {
+  Write("a.txt", "alpha");
+  Write("b.txt", "beta");
+  ASSERT_EQ(Run({"encrypt", "--password-file=-", "--yes", P("a.txt")}, "pw"), kOk);
+  const std::string sealed = test::ReadFile(dir_ / "a.txt");
+  EXPECT_EQ(Run({"decrypt", "--password-file=-", "--yes", P("a.txt")}, "wrong"), kCheckFailed);
+  EXPECT_EQ(test::ReadFile(dir_ / "a.txt"), sealed);
+  // b.txt is refused (not encrypted), a.txt fails its check: the worse code wins.
+  EXPECT_EQ(Run({"decrypt", "--password-file=-", "--yes", P("b.txt"), P("a.txt")}, "wrong"),
+            kUsage);
+  EXPECT_EQ(err_.str(), "sigillo-cli: error: " + P("b.txt") + ": not an existing encrypted file\n" +
+                            "sigillo-cli: error: " + P("a.txt") +
+                            ": wrong password or damaged file\n");
+  EXPECT_EQ(test::ReadFile(dir_ / "b.txt"), "beta");
 }
 
 TEST(PasswordFromUtf8, LengthCountsUtf16CodeUnits) {
