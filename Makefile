@@ -22,6 +22,7 @@ bench: deps
 	@cmake --build --preset release -j $(JOBS)
 	@./build-release/bench/sigillo-bench
 	@./bench/cli-encrypt.sh build-release/src/cli/sigillo-cli
+	@./bench/in-place.sh build-release/src/cli/sigillo-cli
 
 asan: deps
 	@cmake --preset asan >/dev/null
