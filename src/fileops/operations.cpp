@@ -101,11 +101,12 @@ bool FileCrc32(OperationWindow& window, FileSystem& fs, const std::string& path,
          CrcPass(*file, 0, size, ProgressOf(window, texts::kComputing), crc);
 }
 
-// Overwrites the plain file and puts the encrypted file in its place. The order
-// keeps a complete copy of the content at every step: the plain file takes its
-// random name, the encrypted file takes the chosen name, and only then is the plain
-// file overwritten and deleted.
-OperationOutcome DestroyAndReplace(OperationWindow& window, OperationContext& context,
+// Overwrites the plain file and puts the encrypted file in its place
+// (MoveTempIntoPlace happens inside, between the two). The order keeps a complete
+// copy of the content at every step: the plain file takes its random name, the
+// encrypted file takes the chosen name, and only then is the plain file overwritten,
+// flushed and deleted. The draws (report, filler, random name) keep their order.
+OperationOutcome DestroyPlainFile(OperationWindow& window, OperationContext& context,
                                    const Inputs& in) {
   FileSystem& fs = context.fs;
   AnnouncePass(window, texts::kDestroying);
@@ -165,7 +166,7 @@ OperationOutcome EncryptRun(OperationWindow& window, OperationContext& context, 
     return {OperationResult::kKept, Refusal::kNone, {}};
   }
   temp.Keep();
-  return DestroyAndReplace(window, context, in);
+  return DestroyPlainFile(window, context, in);
 }
 
 // Replaces the encrypted file with the deciphered one; on any failure the encrypted
