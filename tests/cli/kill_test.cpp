@@ -8,7 +8,7 @@
 #include <random>
 #include <thread>
 
-#include "fileops/export.h"
+#include "support/content_check.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -35,22 +35,6 @@ pid_t StartEncrypt(const test::TempDir& dir) {
   return pid;
 }
 
-// The content survives: in plain form, or as a complete encrypted form of it, at
-// the chosen name or at the temporary name.
-bool ContentSurvives(const test::TempDir& dir, const std::string& content) {
-  for (const char* name : {"data.bin", "data.TMP"}) {
-    const auto path = dir / name;
-    if (!std::filesystem::exists(path)) continue;
-    if (test::ReadFile(path) == content) return true;
-    test::TempDir scratch;
-    Generator gen;
-    if (!DecryptToFile(HostFileSystem(), gen, u"hemligt", {path, scratch / "out", {}}) &&
-        test::ReadFile(scratch / "out") == content)
-      return true;
-  }
-  return false;
-}
-
 TEST(KilledEncryption, NeverLosesTheContent) {
   const std::string content = test::PatternBytes(8 << 20, 3);
   // How long an undisturbed run takes, to spread the kills over it.
@@ -63,7 +47,7 @@ TEST(KilledEncryption, NeverLosesTheContent) {
     waitpid(StartEncrypt(dir), &status, 0);
     whole = Clock::now() - start;
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(ContentSurvives(dir, content));
+    ASSERT_TRUE(test::ContentSurvives(dir.path(), "data.bin", content, u"hemligt"));
     std::filesystem::remove(dir.path().parent_path() / (dir.path().filename().string() + ".pw"));
   }
   std::mt19937 random(20261211);
@@ -77,7 +61,8 @@ TEST(KilledEncryption, NeverLosesTheContent) {
     kill(pid, SIGKILL);
     int status = 0;
     waitpid(pid, &status, 0);
-    EXPECT_TRUE(ContentSurvives(dir, content)) << "killed after " << delay.count() << " us";
+    EXPECT_TRUE(test::ContentSurvives(dir.path(), "data.bin", content, u"hemligt"))
+        << "killed after " << delay.count() << " us";
     std::filesystem::remove(dir.path().parent_path() / (dir.path().filename().string() + ".pw"));
   }
 }

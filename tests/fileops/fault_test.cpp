@@ -2,6 +2,7 @@
 
 #include "fileops/format.h"
 #include "fileops/operation_fixture.h"
+#include "support/content_check.h"
 #include "support/faulty_file_system.h"
 
 namespace sigillo {
@@ -13,20 +14,8 @@ class FaultTest : public test::OperationTest {
  protected:
   const std::string content_ = test::PatternBytes(300000, 11);
 
-  // The plain content, or a complete encrypted form of it, at the chosen name or the
-  // temporary name.
-  bool ContentSurvives() {
-    for (const char* name : {"data.bin", "data.TMP"}) {
-      const auto path = dir_ / name;
-      if (!std::filesystem::exists(path)) continue;
-      if (test::ReadFile(path) == content_) return true;
-      test::TempDir scratch;
-      Generator gen;
-      if (!DecryptToFile(HostFileSystem(), gen, u"hemligt", {path, scratch / "out", {}}) &&
-          test::ReadFile(scratch / "out") == content_)
-        return true;
-    }
-    return false;
+  bool ContentSurvives() const {
+    return test::ContentSurvives(dir_.path(), "data.bin", content_, u"hemligt");
   }
 
   void Reset(const std::string& file_content) {
