@@ -1,6 +1,8 @@
 #include "ui/qt/qt_dialogs.h"
 
+#include <QCursor>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -83,7 +85,13 @@ int32_t ShowMessageBox(QWidget* owner, TextView text, TextView caption, uint32_t
   box.setTextFormat(Qt::PlainText);
   box.setWindowModality(Qt::ApplicationModal);
   box.setDefaultButton(yes_no ? QMessageBox::Yes : QMessageBox::Ok);
-  switch (box.exec()) {
+  // The busy cursor is the main window's: a question asked in the middle of an
+  // operation waits for the user and shows the arrow.
+  const bool busy = QGuiApplication::overrideCursor() != nullptr;
+  if (busy) QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+  const int answer = box.exec();
+  if (busy) QGuiApplication::restoreOverrideCursor();
+  switch (answer) {
     case QMessageBox::Yes:
       return kIdYes;
     case QMessageBox::No:

@@ -1,0 +1,323 @@
+// Whole encrypt and decrypt runs through the window, every question answered by
+// the test as a user would, with the texts, captions and icons the user sees.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRegularExpression>
+#include <QTest>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "window_harness.h"
+
+namespace sigillo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr QMessageBox::StandardButton kYes = QMessageBox::Yes;
+constexpr QMessageBox::StandardButton kNo = QMessageBox::No;
+constexpr QMessageBox::StandardButton kOk = QMessageBox::Ok;
+
+const QString kComplete = QStringLiteral(
+    "Filen är nu krypterad till en temporär fil. Vill du fullfölja krypteringen och förstöra "
+    "originalfilen och ersätta den med den krypterade temporära filen?");
+
+// A box as the test expects it: text, caption, icon and buttons.
+struct Box {
+  QString text;
+  QString caption;
+  QMessageBox::Icon icon;
+};
+
+const Box kContinue{"Fortsätta?", "Bekräfta", QMessageBox::Question};
+const Box kCompleteBox{kComplete, "Bekräfta", QMessageBox::Question};
+const Box kDone{"Klart!", "Information", QMessageBox::Information};
+
+void ExpectBoxes(const BoxAnswerer& user, const std::vector<Box>& expected, QWidget* owner) {
+  EXPECT_EQ(user.unexpected, 0);
+  ASSERT_EQ(user.seen.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    const SeenBox& seen = user.seen[i];
+    EXPECT_EQ(seen.text, expected[i].text);
+    EXPECT_EQ(seen.caption, expected[i].caption);
+    EXPECT_EQ(seen.icon, expected[i].icon);
+    const bool question = expected[i].icon == QMessageBox::Question;
+    EXPECT_EQ(seen.buttons, question ? QStringList({"Yes", "No"}) : QStringList({"OK"}));
+    EXPECT_EQ(seen.default_button, question ? "Yes" : "OK");
+    EXPECT_TRUE(seen.modal);
+    EXPECT_EQ(seen.owner, owner);
+  }
+}
+
+class OperationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteFile(file_, content_); }
+
+  // Names the file and types the passwords, as the user does.
+  void Fill(TestWindow& w, const QString& password, const QString& repeated) {
+    w.ShowActive();
+    w.edit("txtFileName")->setText(Q(T(file_.string())));
+    w.edit("txtPassword")->setFocus();
+    TestWindow::Type(w.edit("txtPassword"), password);
+    w.edit("txtRepeatPassword")->setFocus();
+    TestWindow::Type(w.edit("txtRepeatPassword"), repeated);
+  }
+
+  void ExpectIdleAndEmpty(TestWindow& w) {
+    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
+      EXPECT_TRUE(w.edit(name)->text().isEmpty()) << name;
+      EXPECT_TRUE(w.edit(name)->isEnabled()) << name;
+    }
+    EXPECT_TRUE(w.button("btnBrowse")->isEnabled());
+    EXPECT_FALSE(w.button("btnEncrypt")->isEnabled());
+    EXPECT_FALSE(w.button("btnDecrypt")->isEnabled());
+    EXPECT_TRUE(w.label("lblStatus")->text().isEmpty());
+    EXPECT_EQ(w.objectNameOfFocus(), "txtFileName");
+    EXPECT_EQ(App().Cursor(), ui::ScreenCursor::kDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  }
+
+  void ExpectUntouched(TestWindow& w, const QString& password) {
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+    EXPECT_EQ(w.edit("txtFileName")->text(), Q(T(file_.string())));
+    EXPECT_EQ(w.edit("txtPassword")->text(), password);
+    EXPECT_EQ(App().pumps, 0);  // the busy state was never entered
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+  }
+
+  TempDir dir_;
+  fs::path file_ = dir_ / "secret.txt";
+  std::string content_ = "The plain content, nothing more.\n";
+};
+
+TEST_F(OperationTest, NoAtTheFirstQuestionChangesNothing) {
+  TestWindow w;
+  Fill(w, "pw", "pw");
+  BoxAnswerer user;
+  user.Then(kNo);
+  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
+  ExpectBoxes(user, {kContinue}, w.window());
+  ExpectUntouched(w, "pw");
+  EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());
+}
+
+TEST_F(OperationTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
+  TestWindow w;
+  Fill(w, "pw", "pw");
+  BoxAnswerer user;
+  user.Then(kYes).Then(kNo).Then(kOk);
+  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
+  TestWindow w;
+  Fill(w, "pässwörd", "pässwörd");
+  BoxAnswerer user;
+  // "Done" comes while the inputs are still locked.
+  std::vector<bool> locked_at_box;
+  user.on_box = [&](const SeenBox&) {
+    locked_at_box.push_back(!w.edit("txtFileName")->isEnabled());
+    // A box waits for the user: no hourglass over it, even in the middle of a run.
+    const QCursor* cursor = QApplication::overrideCursor();
+    EXPECT_TRUE(cursor == nullptr || cursor->shape() == Qt::ArrowCursor);
+  };
+  user.Then(kYes).Then(kYes).Then(kOk);
+  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  EXPECT_EQ(locked_at_box, (std::vector<bool>{false, true, true}));
+  ExpectIdleAndEmpty(w);
+  const std::string sealed = ReadFile(file_);
+  ASSERT_EQ(sealed.size(), content_.size() + 12);
+  EXPECT_EQ(sealed.substr(0, 8), "$QZ2048$");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+
+  BoxAnswerer again;
+  again.Then(kYes).Then(kOk);
+  Fill(w, "pässwörd", "pässwörd");
+  EXPECT_TRUE(w.button("btnDecrypt")->isEnabled());
+  QTest::keyClick(w.edit("txtRepeatPassword"), Qt::Key_Enter);  // the default button
+  ExpectBoxes(again, {kContinue, kDone}, w.window());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, WrongPasswordKeepsTheEncryptedFile) {
+  TestWindow w;
+  Fill(w, "right", "right");
+  BoxAnswerer user;
+  user.Then(kYes).Then(kYes).Then(kOk);
+  w.frm().btnEncryptClick();
+  const std::string sealed = ReadFile(file_);
+
+  BoxAnswerer again;
+  again.Then(kYes).Then(kOk);
+  Fill(w, "wrong", "wrong");
+  w.frm().btnDecryptClick();
+  ExpectBoxes(again,
+              {kContinue,
+               {"Ett fel uppstod. Antingen har fel lösenord använts eller så är filen skadad.",
+                "Fel", QMessageBox::Critical}},
+              w.window());
+  EXPECT_EQ(ReadFile(file_), sealed);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, RefusalsShowOneErrorAndKeepTheInputs) {
+  struct Case {
+    const char* name;
+    const char* password;
+    const char* repeated;
+    bool leftover_temp;
+    QString message;
+  };
+  const std::vector<Case> cases = {
+      {"no password", "", "pw", false, "Ange lösenordet."},
+      {"no repetition", "pw", "", false, "Ange lösenordet."},
+      {"letter case differs", "pw", "PW", false, "Lösenorden matchar inte."},
+      {"leftover temporary file", "pw", "pw", true,
+       "Den temporära filen (.TMP) som kommer användas finns redan."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    if (c.leftover_temp) WriteFile(dir_ / "secret.TMP", "left over");
+    Fill(w, c.password, c.repeated);
+    BoxAnswerer user;
+    user.Then(kOk);
+    w.frm().btnEncryptClick();
+    ExpectBoxes(user, {{c.message, "Fel", QMessageBox::Critical}}, w.window());
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_EQ(w.edit("txtFileName")->text(), Q(T(file_.string())));
+    EXPECT_EQ(w.edit("txtPassword")->text(), c.password);
+    EXPECT_EQ(w.edit("txtRepeatPassword")->text(), c.repeated);
+    EXPECT_EQ(App().pumps, 0);
+    if (c.leftover_temp) {
+      EXPECT_EQ(ReadFile(dir_ / "secret.TMP"), "left over");
+      fs::remove(dir_ / "secret.TMP");
+    }
+  }
+}
+
+TEST_F(OperationTest, SecondLanguageTexts) {
+  TestWindow w({u"/english"}, 1053);
+  Fill(w, "pw", "pw");
+  BoxAnswerer user;
+  user.Then(kYes).Then(kNo).Then(kOk);
+  w.frm().btnEncryptClick();
+  ExpectBoxes(
+      user,
+      {{"Continue?", "Confirm", QMessageBox::Question},
+       {"现在，到临时文件加密文件。 希望完成加密和销毁原始文件并将其替换为加密的临时文件吗?",
+        "Confirm", QMessageBox::Question},
+       {"Done!", "Information", QMessageBox::Information}},
+      w.window());
+
+  BoxAnswerer refused;
+  refused.Then(kOk);
+  Fill(w, "pw", "px");
+  w.frm().btnEncryptClick();
+  ExpectBoxes(refused, {{"密码不匹配.", "Error", QMessageBox::Critical}}, w.window());
+}
+
+// The window during a long run: locked inputs, the hourglass, a usable menu, and
+// messages handled only when the percentage changes.
+TEST_F(OperationTest, BusyStateDuringALargeFile) {
+  content_.assign(3 << 20, 'x');
+  for (size_t i = 0; i < content_.size(); i += 4099)
+    content_[i] = static_cast<char>(i);
+  WriteFile(file_, content_);
+  TestWindow w;
+  Fill(w, "pw", "pw");
+
+  struct Pump {
+    QString status;
+    bool inputs_locked;
+    bool hourglass;
+    bool menu_usable;
+  };
+  std::vector<Pump> pumps;
+  App().on_pump = [&] {
+    bool locked = true;
+    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
+      locked = locked && !w.edit(name)->isEnabled();
+    }
+    for (const char* name : {"btnBrowse", "btnEncrypt", "btnDecrypt"}) {
+      locked = locked && !w.button(name)->isEnabled();
+    }
+    const QCursor* cursor = QApplication::overrideCursor();
+    pumps.push_back(
+        {w.label("lblStatus")->text(), locked,
+         cursor != nullptr && cursor->shape() == Qt::WaitCursor,
+         w.action("mnuMainFileQuit")->isEnabled() && w.action("mnuMainHelpAbout")->isEnabled()});
+  };
+  BoxAnswerer user;
+  user.Then(kYes).Then(kYes).Then(kOk);
+  w.frm().btnEncryptClick();
+  App().on_pump = nullptr;
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+
+  const QRegularExpression progress(QStringLiteral("^(Beräknar|Krypterar|Förstör) (\\d+) %$"));
+  std::map<QString, std::vector<int>> passes;
+  for (size_t i = 0; i < pumps.size(); ++i) {
+    SCOPED_TRACE(pumps[i].status.toStdString());
+    EXPECT_TRUE(pumps[i].inputs_locked);
+    EXPECT_TRUE(pumps[i].hourglass);
+    EXPECT_TRUE(pumps[i].menu_usable);
+    const QRegularExpressionMatch match = progress.match(pumps[i].status);
+    ASSERT_TRUE(match.hasMatch());
+    if (i > 0) {
+      EXPECT_NE(pumps[i].status, pumps[i - 1].status);  // only on a change
+    }
+    passes[match.captured(1)].push_back(match.captured(2).toInt());
+  }
+  ASSERT_EQ(passes.size(), 3u);
+  for (const auto& [word, percents] : passes) {
+    SCOPED_TRACE(word.toStdString());
+    EXPECT_LE(percents.size(), 101u);
+    EXPECT_GE(percents.size(), 3u);  // the window stays alive throughout
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 100);
+  }
+  EXPECT_GE(passes["Beräknar"].size(), 50u);  // a refresh per 32 KiB read
+  ExpectIdleAndEmpty(w);
+  EXPECT_EQ(fs::file_size(file_), content_.size() + 12);
+}
+
+// Quit while an operation waits for messages: the run ends with its messages, and
+// only then does the window close.
+TEST_F(OperationTest, QuitDuringARunTakesEffectAfterIt) {
+  TestWindow w;
+  Fill(w, "pw", "pw");
+  bool quit_asked = false;
+  bool visible_after_quit = false;
+  App().on_pump = [&] {
+    if (quit_asked) return;
+    quit_asked = true;
+    w.action("mnuMainFileQuit")->trigger();
+    visible_after_quit = w.window()->isVisible();
+  };
+  BoxAnswerer user;
+  user.on_box = [&](const SeenBox&) { EXPECT_TRUE(w.window()->isVisible()); };
+  user.Then(kYes).Then(kNo).Then(kOk);
+  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
+  EXPECT_TRUE(quit_asked);
+  EXPECT_TRUE(visible_after_quit);
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  EXPECT_FALSE(w.window()->isVisible());
+  EXPECT_EQ(ReadFile(file_), content_);
+}
+
+}  // namespace
+}  // namespace sigillo::test

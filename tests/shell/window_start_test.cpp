@@ -1,0 +1,248 @@
+// Start-up: the command line's file, the language, and the file managers' entry.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "shell/form_toolz.h"
+#include "shell/language.h"
+#include "shell/sigillo.h"
+#include "support/temp_dir.h"
+#include "window_harness.h"
+
+namespace sigillo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScopedDataHome {
+ public:
+  explicit ScopedDataHome(const fs::path& path) : old_(std::getenv("XDG_DATA_HOME")) {
+    setenv("XDG_DATA_HOME", path.c_str(), 1);
+  }
+  ~ScopedDataHome() {
+    if (old_) {
+      setenv("XDG_DATA_HOME", old_->c_str(), 1);
+    } else {
+      unsetenv("XDG_DATA_HOME");
+    }
+  }
+
+ private:
+  std::optional<std::string> old_;
+};
+
+class StartTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFile(dir_ / "first file.txt", "one");
+    WriteFile(dir_ / "second.txt", "two");
+    fs::create_directory(dir_ / "folder");
+  }
+  Text In(const char* name) const { return T((dir_ / name).string()); }
+
+  TempDir dir_;
+};
+
+TEST_F(StartTest, TheProgramRunsUntilItsWindowCloses) {
+  SetLocaleSource([] { return 1033; });
+  QString title;
+  QString focus;
+  bool visible = false;
+  QTimer::singleShot(0, [&] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->objectName() != "frmMain") continue;
+      auto* window = static_cast<QMainWindow*>(top);
+      visible = window->isVisible();
+      (void)QTest::qWaitForWindowActive(window);
+      title = window->windowTitle();
+      focus = window->focusWidget() ? window->focusWidget()->objectName() : QString();
+      window->findChild<QAction*>("mnuMainFileQuit")->trigger();
+    }
+  });
+  EXPECT_EQ(RunSigillo(App(), HostOperationContext()), 0);
+  EXPECT_TRUE(visible);
+  EXPECT_EQ(title, "Vaultix1.01");
+  EXPECT_EQ(App().Title(), u"Vaultix1.01");
+  EXPECT_EQ(focus, "txtFileName");
+  SetLocaleSource(nullptr);
+}
+
+TEST_F(StartTest, WithoutAFileTheWindowOpensEmpty) {
+  TestWindow w;
+  EXPECT_FALSE(w.window()->isVisible());  // shown by the message loop
+  w.ShowActive();
+  EXPECT_TRUE(w.edit("txtFileName")->text().isEmpty());
+  EXPECT_FALSE(w.button("btnEncrypt")->isEnabled());
+  EXPECT_FALSE(w.button("btnDecrypt")->isEnabled());
+  EXPECT_EQ(w.objectNameOfFocus(), "txtFileName");
+}
+
+TEST_F(StartTest, CommandLineFileIsShownWithTheFocusOnThePassword) {
+  struct Case {
+    const char* name;
+    TextList arguments;
+    const char* taken;
+    bool swedish;
+  };
+  const std::vector<Case> cases = {
+      {"a name with a blank", {In("first file.txt")}, "first file.txt", true},
+      {"English switch in small letters, then a file",
+       {u"/english", In("second.txt")},
+       "second.txt",
+       false},
+      {"two files: the first", {In("second.txt"), In("first file.txt")}, "second.txt", true},
+      {"missing, then existing", {In("missing"), In("second.txt")}, "second.txt", true},
+      {"folder, then existing", {In("folder"), In("second.txt")}, "second.txt", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w(c.arguments, 1053);
+    EXPECT_TRUE(w.window()->isVisible());
+    EXPECT_EQ(w.edit("txtFileName")->text(), Q(In(c.taken)));
+    EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());
+    EXPECT_EQ(w.objectNameOfFocus(), "txtPassword");
+    EXPECT_EQ(w.window()->windowTitle(), c.swedish ? "Sigillo 1.41" : "Vaultix1.01");
+  }
+}
+
+TEST_F(StartTest, OnlyASwitchOpensTheWindowEmptyInThatLanguage) {
+  TestWindow w({u"/ENGLISH"}, 1053);
+  EXPECT_FALSE(w.window()->isVisible());
+  EXPECT_TRUE(w.edit("txtFileName")->text().isEmpty());
+  EXPECT_EQ(w.label("lblFileName")->text(), "文件名称:");
+}
+
+TEST_F(StartTest, FileManagerEntryIsOfferedInTheLanguageOfTheStart) {
+  const fs::path data = dir_ / "share";
+  ScopedDataHome home(data);
+  { TestWindow w({}, 1053); }
+  const std::string program = QCoreApplication::applicationFilePath().toStdString();
+  std::string entry = ReadFile(data / "applications/QZ-2048.desktop");
+  EXPECT_NE(entry.find("\nName=Sigillo...\n"), std::string::npos) << entry;
+  EXPECT_NE(entry.find("\nExec=\"" + program + "\" %f\n"), std::string::npos) << entry;
+  EXPECT_NE(ReadFile(data / "kio/servicemenus/QZ-2048.desktop").find("\nName=&Sigillo...\n"),
+            std::string::npos);
+  { TestWindow w({u"/english"}, 1053); }
+  entry = ReadFile(data / "applications/QZ-2048.desktop");
+  EXPECT_NE(entry.find("\nName=QZ-Vaultix...\n"), std::string::npos) << entry;
+  EXPECT_NE(ReadFile(data / "kio/servicemenus/QZ-2048.desktop").find("\nName=QZ-&Vaultix...\n"),
+            std::string::npos);
+  EXPECT_NE(ReadFile(data / "nemo/actions/QZ-2048.nemo_action").find("\nName=QZ-Vaultix...\n"),
+            std::string::npos);
+}
+
+TEST_F(StartTest, UnwritableDataFolderDoesNotStopTheStart) {
+  WriteFile(dir_ / "not a folder", "x");
+  ScopedDataHome home(dir_ / "not a folder");
+  TestWindow w({In("second.txt")}, 1053);
+  EXPECT_TRUE(w.window()->isVisible());
+  EXPECT_EQ(w.edit("txtFileName")->text(), Q(In("second.txt")));
+  EXPECT_EQ(w.objectNameOfFocus(), "txtPassword");
+}
+
+// ---- The message-box routines ----
+
+enum class Routine { kInformation, kError, kAbout, kConfirm, kDone };
+
+TEST(MessageBoxTest, CaptionsTextsIconsAndButtons) {
+  struct Case {
+    Routine routine;
+    bool swedish;
+    const char* text;
+    const char* caption;
+    const char* shown_text;
+    const char* shown_caption;
+    QMessageBox::Icon icon;
+  };
+  const std::vector<Case> cases = {
+      {Routine::kInformation, true, "i", "", "i", "Information", QMessageBox::Information},
+      {Routine::kInformation, false, "i", "", "i", "Information", QMessageBox::Information},
+      {Routine::kError, true, "e", "", "e", "Fel", QMessageBox::Critical},
+      {Routine::kError, false, "e", "", "e", "Error", QMessageBox::Critical},
+      {Routine::kError, false, "e", "Egen", "e", "Egen", QMessageBox::Critical},
+      {Routine::kError, true, "", "", "", "Fel", QMessageBox::Critical},
+      {Routine::kAbout, true, "a", "", "a", "Om...", QMessageBox::Information},
+      {Routine::kAbout, false, "a", "", "a", "About...", QMessageBox::Information},
+      {Routine::kAbout, true, "a", "Own", "a", "Own", QMessageBox::Information},
+      {Routine::kConfirm, true, "", "", "Fortsätta?", "Bekräfta", QMessageBox::Question},
+      {Routine::kConfirm, false, "", "", "Continue?", "Confirm", QMessageBox::Question},
+      {Routine::kConfirm, false, "Sure?", "Ask", "Sure?", "Ask", QMessageBox::Question},
+      {Routine::kDone, true, "", "", "Klart!", "Information", QMessageBox::Information},
+      {Routine::kDone, false, "", "", "Done!", "Information", QMessageBox::Information},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.shown_caption) + " / " + c.shown_text);
+    TestWindow w({}, c.swedish ? 1053 : 1033);
+    ui::Form& owner = w.frm().Form();
+    const Text text = T(std::string(c.text));
+    const Text caption = T(std::string(c.caption));
+    const bool question = c.routine == Routine::kConfirm;
+    for (const QMessageBox::StandardButton answer :
+         question ? std::vector{QMessageBox::Yes, QMessageBox::No} : std::vector{QMessageBox::Ok}) {
+      BoxAnswerer user;
+      user.Then(answer);
+      bool result = false;
+      switch (c.routine) {
+        case Routine::kInformation:
+          ShowInformation(owner, text, caption);
+          break;
+        case Routine::kError:
+          ShowError(owner, text, caption);
+          break;
+        case Routine::kAbout:
+          ShowAbout(owner, text, caption);
+          break;
+        case Routine::kConfirm:
+          result = AskConfirm(owner, text, caption);
+          break;
+        case Routine::kDone:
+          ShowDone(owner);
+          break;
+      }
+      ASSERT_EQ(user.seen.size(), 1u);
+      const SeenBox& box = user.seen[0];
+      EXPECT_EQ(box.text, QString::fromUtf8(c.shown_text));
+      EXPECT_EQ(box.caption, QString::fromUtf8(c.shown_caption));
+      EXPECT_EQ(box.icon, c.icon);
+      EXPECT_EQ(box.buttons.size(), question ? 2 : 1);
+      EXPECT_TRUE(box.modal);
+      EXPECT_EQ(box.owner, w.window());
+      EXPECT_EQ(result, answer == QMessageBox::Yes);
+    }
+  }
+}
+
+// The button words are the system's: Qt's own for most languages, ours for Swedish.
+// ctest runs this once more under a Swedish locale.
+TEST(MessageBoxTest, ButtonWordsFollowTheSystemLanguage) {
+  const QStringList languages = QLocale::system().uiLanguages();
+  const QLocale::Language language =
+      languages.isEmpty() ? QLocale::C : QLocale(languages.first()).language();
+  QStringList yes_no;
+  if (language == QLocale::Swedish) {
+    yes_no = {"Ja", "Nej"};
+  } else if (language == QLocale::English || language == QLocale::C) {
+    yes_no = {"Yes", "No"};
+  } else {
+    GTEST_SKIP() << "no words known for this system language";
+  }
+  TestWindow w({u"/ENGLISH"}, 1033);  // the program's language does not matter
+  BoxAnswerer user;
+  user.Then(QMessageBox::Yes).Then(QMessageBox::Ok);
+  EXPECT_TRUE(AskConfirm(w.frm().Form(), u"", u""));
+  ShowError(w.frm().Form(), u"x", u"");
+  ASSERT_EQ(user.seen.size(), 2u);
+  EXPECT_EQ(user.seen[0].buttons, yes_no);
+  EXPECT_EQ(user.seen[1].buttons, QStringList{"OK"});
+}
+
+}  // namespace
+}  // namespace sigillo::test
