@@ -1,6 +1,9 @@
 // Whole encrypt and decrypt runs through the window, every question answered by
 // the test as a user would, with the texts, captions and icons the user sees.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -295,9 +298,31 @@ TEST_F(OperationTest, BusyStateDuringALargeFile) {
   EXPECT_EQ(fs::file_size(file_), content_.size() + 12);
 }
 
-// Quit while an operation waits for messages: the run ends with its messages, and
-// only then does the window close.
-TEST_F(OperationTest, QuitDuringARunTakesEffectAfterIt) {
+// A file another program holds locked passes the checks and then fails: one error
+// message, no "done", and the window is emptied all the same.
+TEST_F(OperationTest, FailureInTheRunShowsOneErrorAndEmptiesTheWindow) {
+  const int held = ::open(file_.c_str(), O_RDONLY);
+  ASSERT_GE(held, 0);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  TestWindow w;
+  Fill(w, "pw", "pw");
+  EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());  // not known to be encrypted
+  BoxAnswerer user;
+  user.Then(kYes).Then(kOk);
+  w.frm().btnEncryptClick();
+  ::close(held);
+  ExpectBoxes(user, {kContinue, {"Ett fel uppstod.", "Fel", QMessageBox::Critical}}, w.window());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+// Quit while an operation waits for messages, from the menu or the window's close
+// button: the run ends with its messages, and only then does the window close.
+class QuitDuringRunTest : public OperationTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(QuitDuringRunTest, TakesEffectAfterTheRun) {
+  const bool from_menu = GetParam();
   TestWindow w;
   Fill(w, "pw", "pw");
   bool quit_asked = false;
@@ -305,7 +330,11 @@ TEST_F(OperationTest, QuitDuringARunTakesEffectAfterIt) {
   App().on_pump = [&] {
     if (quit_asked) return;
     quit_asked = true;
-    w.action("mnuMainFileQuit")->trigger();
+    if (from_menu) {
+      w.action("mnuMainFileQuit")->trigger();
+    } else {
+      w.window()->close();
+    }
     visible_after_quit = w.window()->isVisible();
   };
   BoxAnswerer user;
@@ -318,6 +347,11 @@ TEST_F(OperationTest, QuitDuringARunTakesEffectAfterIt) {
   EXPECT_FALSE(w.window()->isVisible());
   EXPECT_EQ(ReadFile(file_), content_);
 }
+
+INSTANTIATE_TEST_SUITE_P(MenuOrCloseButton, QuitDuringRunTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& param) {
+                           return param.param ? "Menu" : "CloseButton";
+                         });
 
 }  // namespace
 }  // namespace sigillo::test

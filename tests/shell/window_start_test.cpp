@@ -15,6 +15,8 @@
 #include "shell/language.h"
 #include "shell/sigillo.h"
 #include "support/temp_dir.h"
+#include "toolz/facts.h"
+#include "ui/qt/qt_display_facts.h"
 #include "window_harness.h"
 
 namespace sigillo::test {
@@ -146,6 +148,23 @@ TEST_F(StartTest, UnwritableDataFolderDoesNotStopTheStart) {
   EXPECT_TRUE(w.window()->isVisible());
   EXPECT_EQ(w.edit("txtFileName")->text(), Q(In("second.txt")));
   EXPECT_EQ(w.objectNameOfFocus(), "txtPassword");
+}
+
+// The facts of the screen and the input that the system report mixes in.
+TEST(DisplayFactsTest, ScreenCursorAndIdleTimeComeFromQt) {
+  SetDisplayFactsProvider(ui::qt::MakeDisplayFacts());
+  EXPECT_GT(AskDisplay(&DisplayFacts::ScreenWidth), 0);
+  EXPECT_GT(AskDisplay(&DisplayFacts::ScreenHeight), 0);
+  EXPECT_GT(AskDisplay(&DisplayFacts::ScreenBitsPerPixel), 0);
+  TestWindow w;
+  w.ShowActive();
+  QTest::qWait(200);
+  const int32_t before = AskDisplay(&DisplayFacts::IdleTime);
+  EXPECT_GE(before, 200);
+  QTest::keyClick(w.edit("txtFileName"), Qt::Key_A);  // input starts the count anew
+  EXPECT_LT(AskDisplay(&DisplayFacts::IdleTime), before);
+  SetDisplayFactsProvider(nullptr);
+  EXPECT_EQ(AskDisplay(&DisplayFacts::ScreenWidth), 0);
 }
 
 // ---- The message-box routines ----
