@@ -15,7 +15,7 @@ test: build format-check
 	@ctest --preset default -j $(JOBS)
 
 run: build
-	@./build/src/cli/sigillo-cli --help
+	@./build/src/app/sigillo $(ARGS)
 
 bench: deps
 	@cmake --preset release >/dev/null
