@@ -37,9 +37,9 @@ class PendingOutput {
 
   // A fresh hidden name beside the target, so the rename stays within one folder.
   bool Create(uint32_t mode) {
-    const size_t slash = target_.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "" : target_.substr(0, slash + 1);
-    const std::string base = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+    const size_t folder_length = FolderPartLength(target_);
+    const std::string folder = target_.substr(0, folder_length);
+    const std::string base = target_.substr(folder_length);
     for (int n = 0; n < 1000 && !file_; ++n) {
       temp_ = folder + "." + base + ".part" + std::to_string(n);
       if (fs_.Kind(temp_) == PathKind::kMissing) file_ = fs_.Create(temp_, mode);

@@ -51,4 +51,8 @@ class FileSystem {
 // The real file system of this machine.
 FileSystem& HostFileSystem();
 
+// The length of path's folder part, up to and including its last folder separator
+// ("/"; on Windows also "\\" and a drive's ":"); 0 when there is none.
+size_t FolderPartLength(const std::string& path);
+
 }  // namespace sigillo

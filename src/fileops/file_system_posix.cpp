@@ -135,6 +135,11 @@ class PosixFileSystem final : public FileSystem {
 
 }  // namespace
 
+size_t FolderPartLength(const std::string& path) {
+  const size_t slash = path.find_last_of('/');
+  return slash == std::string::npos ? 0 : slash + 1;
+}
+
 FileSystem& HostFileSystem() {
   static PosixFileSystem fs;
   return fs;
