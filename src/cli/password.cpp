@@ -1,5 +1,6 @@
 #include "cli/password.h"
 
+#include <filesystem>
 #include <fstream>
 #include <istream>
 
@@ -43,7 +44,9 @@ std::string ReadPassword(Console& console, const std::optional<std::string>& fil
     if (*file == "-") {
       ok = ReadFirstLine(*console.in, line);
     } else {
-      std::ifstream in(*file, std::ios::binary);
+      // The name is UTF-8; through a path it reaches the wide calls on Windows too.
+      std::ifstream in(std::filesystem::path(std::u8string(file->begin(), file->end())),
+                       std::ios::binary);
       ok = in.is_open() && ReadFirstLine(in, line);
     }
     if (!ok) return "cannot read the password file " + *file;
