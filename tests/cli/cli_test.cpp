@@ -47,7 +47,7 @@ class CliTest : public ::testing::Test {
     return cli::Run(args, console);
   }
 
-  std::string P(const char* name) const { return (dir_ / name).string(); }
+  std::string P(const char* name) const { return test::Utf8Path(dir_ / name); }
   void Write(const char* name, std::string_view content) { test::WriteFile(dir_ / name, content); }
 };
 

@@ -61,7 +61,7 @@ TEST(Destruction, OverwriteRepeatsTheFillerAndKeepsTheSize) {
     test::WriteFile(path, test::PatternBytes(size));
     test::ScriptedWindow window;
     {
-      auto file = HostFileSystem().OpenWrite(path.string());
+      auto file = HostFileSystem().OpenWrite(test::Utf8Path(path));
       ASSERT_TRUE(file);
       ASSERT_TRUE(OverwriteWithFiller(*file, filler, window));
     }
@@ -75,7 +75,7 @@ TEST(Destruction, OverwriteRepeatsTheFillerAndKeepsTheSize) {
 
 TEST(Destruction, UniqueAndRandomNames) {
   test::TempDir dir;
-  const Text folder = Utf8ToTextLossy(dir.path().string()) + u"/";
+  const Text folder = Utf8ToTextLossy(test::Utf8Path(dir.path())) + u"/";
   EXPECT_EQ(UniqueFileName(HostFileSystem(), folder + u"x-?.TMP", 1), folder + u"x-1.TMP");
   test::WriteFile(dir / "x-1.TMP", "");
   test::WriteFile(dir / "x-2.TMP", "");
@@ -84,7 +84,7 @@ TEST(Destruction, UniqueAndRandomNames) {
   Generator gen(5);
   const std::string name =
       TextToUtf8(RandomDestroyName(HostFileSystem(), gen, folder + u"report.docx"));
-  const std::string prefix = dir.path().string() + "/";
+  const std::string prefix = test::Utf8Path(dir.path()) + "/";
   ASSERT_EQ(name.size(), prefix.size() + 16 + 6) << name;
   EXPECT_TRUE(name.starts_with(prefix) && name.ends_with("-1.TMP")) << name;
   EXPECT_TRUE(std::all_of(name.begin() + prefix.size(), name.end() - 6, [](char c) {

@@ -45,11 +45,13 @@ TEST(FileCipherCompatibility, MatchesPlainImplementationOnWholeFiles) {
     const auto out = dir / ("out" + std::to_string(index));
     const auto back = dir / ("back" + std::to_string(index++));
     test::WriteFile(in, content);
-    ASSERT_FALSE(EncryptToFile(HostFileSystem(), gen, password, {in, out, {}}));
+    ASSERT_FALSE(EncryptToFile(HostFileSystem(), gen, password,
+                               {test::Utf8Path(in), test::Utf8Path(out), {}}));
     const std::string sealed = test::ReadFile(out);
     ASSERT_TRUE(sealed == plain::EncryptFile(content, password))
         << "size " << size << " password length " << password.size();
-    ASSERT_FALSE(DecryptToFile(HostFileSystem(), gen, password, {out, back, {}}));
+    ASSERT_FALSE(DecryptToFile(HostFileSystem(), gen, password,
+                               {test::Utf8Path(out), test::Utf8Path(back), {}}));
     EXPECT_TRUE(test::ReadFile(back) == content) << size;
   }
 }

@@ -1,12 +1,10 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <vector>
 
 #include "fileops/format.h"
+#include "support/held_file.h"
 #include "support/temp_dir.h"
 
 namespace sigillo {
@@ -60,7 +58,7 @@ class IsEncryptedFileTest : public ::testing::Test {
   test::TempDir dir_;
   std::string Write(const std::string& name, std::string_view content) {
     test::WriteFile(dir_ / name, content);
-    return (dir_ / name).string();
+    return test::Utf8Path(dir_ / name);
   }
 };
 
@@ -85,18 +83,16 @@ TEST_F(IsEncryptedFileTest, LooksAtTheFirstEightBytesOnly) {
 
 TEST_F(IsEncryptedFileTest, AnythingUnreadableIsNotEncrypted) {
   const std::string file = Write("enc", "$QZ2048$....");
-  const std::string link = (dir_ / "link").string();
-  std::filesystem::create_symlink(file, link);
   EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), ""));
-  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), (dir_ / "missing").string()));
-  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), dir_.path().string()));
-  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), link));
+  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), test::Utf8Path(dir_ / "missing")));
+  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), test::Utf8Path(dir_.path())));
 
-  // A file that another copy of the program holds open.
-  const int fd = open(file.c_str(), O_RDONLY);
-  ASSERT_EQ(flock(fd, LOCK_EX), 0);
-  EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), file));
-  close(fd);
+  // A file that another program holds open.
+  {
+    const test::HeldFile held(file);
+    ASSERT_TRUE(held.held());
+    EXPECT_FALSE(IsEncryptedFile(HostFileSystem(), file));
+  }
   EXPECT_TRUE(IsEncryptedFile(HostFileSystem(), file));
   EXPECT_TRUE(IsEncryptedFile(Utf8ToTextLossy(file)));
 }

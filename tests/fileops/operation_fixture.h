@@ -45,7 +45,7 @@ class OperationTest : public ::testing::Test {
   }
 
   void Put(const std::string& name, std::string_view content) { WriteFile(dir_ / name, content); }
-  Text PathOf(const std::string& name) const { return Utf8ToTextLossy((dir_ / name).string()); }
+  Text PathOf(const std::string& name) const { return Utf8ToTextLossy(Utf8Path(dir_ / name)); }
 
   void Fill(const std::string& name, const Text& password, const Text& repeat) {
     window_.file = PathOf(name);
@@ -74,8 +74,8 @@ class OperationTest : public ::testing::Test {
     TempDir scratch;
     WriteFile(scratch / "in", content);
     Generator gen;
-    EXPECT_FALSE(
-        EncryptToFile(HostFileSystem(), gen, password, {scratch / "in", scratch / "out", {}}));
+    EXPECT_FALSE(EncryptToFile(HostFileSystem(), gen, password,
+                               {Utf8Path(scratch / "in"), Utf8Path(scratch / "out"), {}}));
     return ReadFile(scratch / "out");
   }
 };

@@ -1,18 +1,11 @@
+// The folder's creation is the platform's (temp_dir_posix.cpp, temp_dir_windows.cpp).
 #include "support/temp_dir.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <system_error>
 
 namespace sigillo::test {
-
-TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "sigillo-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
 
 TempDir::~TempDir() {
   std::error_code ec;
@@ -26,6 +19,11 @@ TempDir::~TempDir() {
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(path_, ec);
+}
+
+std::string Utf8Path(const std::filesystem::path& path) {
+  const std::u8string utf8 = path.u8string();
+  return std::string(utf8.begin(), utf8.end());
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

@@ -21,6 +21,9 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// A path as the program's file functions take it: UTF-8.
+std::string Utf8Path(const std::filesystem::path& path);
+
 // Whole-file helpers for fixtures.
 std::string ReadFile(const std::filesystem::path& path);
 void WriteFile(const std::filesystem::path& path, std::string_view content);

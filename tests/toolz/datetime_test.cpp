@@ -1,35 +1,13 @@
 #include "toolz/datetime.h"
 
 #include <gtest/gtest.h>
-#include <unicode/locid.h>
 
-#include <unicode/timezone.h>
-
-#include <cstdlib>
-#include <ctime>
-#include <filesystem>
-#include <optional>
-#include <string>
 #include <vector>
+
+#include "support/names_locale.h"
 
 namespace sigillo {
 namespace {
-
-// The day and month names follow ICU's default locale; each test that reads them sets it.
-class DefaultLocale {
- public:
-  explicit DefaultLocale(const char* name) : saved_(icu::Locale::getDefault()) {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale::setDefault(icu::Locale(name), status);
-  }
-  ~DefaultLocale() {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale::setDefault(saved_, status);
-  }
-
- private:
-  icu::Locale saved_;
-};
 
 struct UpTimeCase {
   uint32_t tick;
@@ -98,7 +76,7 @@ TEST(LocaleNames, ComeFromTheLocaleWithEveryWordCapitalised) {
       {"ga_IE", 5, 9, u"Dé Haoine", u"Meán Fómhair"},
   };
   for (const Case& c : cases) {
-    const DefaultLocale locale(c.locale);
+    const test::ScopedNamesLocale locale(c.locale);
     Moment moment;
     moment.day_of_week = c.day_of_week;
     moment.month = c.month;
@@ -112,55 +90,6 @@ TEST(LocaleNames, OutOfRangeGivesEmpty) {
   EXPECT_EQ(LocaleDayName(-1), Text());
   EXPECT_EQ(LocaleMonthName(0), Text());
   EXPECT_EQ(LocaleMonthName(13), Text());
-}
-
-// A zone half an hour off UTC shows whether the moment is local time.
-class LocalZone : public ::testing::Test {
- protected:
-  void SetUp() override {
-    if (!std::filesystem::exists("/usr/share/zoneinfo/Asia/Kolkata")) {
-      GTEST_SKIP() << "no time zone data";
-    }
-    const char* tz = std::getenv("TZ");
-    saved_ = tz != nullptr ? std::optional<std::string>(tz) : std::nullopt;
-    Apply("Asia/Kolkata");
-  }
-  void TearDown() override {
-    if (saved_) {
-      Apply(saved_->c_str());
-    } else {
-      unsetenv("TZ");
-      tzset();
-      icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
-    }
-  }
-
- private:
-  static void Apply(const char* zone) {
-    setenv("TZ", zone, 1);
-    tzset();
-    icu::TimeZone::adoptDefault(icu::TimeZone::detectHostTimeZone());
-  }
-  std::optional<std::string> saved_;
-};
-
-bool SameMinute(const Moment& m, const std::tm& t) {
-  return m.year == t.tm_year + 1900 && m.month == t.tm_mon + 1 && m.day == t.tm_mday &&
-         m.hour == t.tm_hour && m.minute == t.tm_min && m.day_of_week == t.tm_wday;
-}
-
-TEST_F(LocalZone, CurrentMomentIsTheLocalClock) {
-  std::tm before{};
-  std::tm after{};
-  const std::time_t start = std::time(nullptr);
-  localtime_r(&start, &before);
-  const Moment m = CurrentMoment();
-  const std::time_t end = std::time(nullptr);
-  localtime_r(&end, &after);
-  EXPECT_TRUE(SameMinute(m, before) || SameMinute(m, after))
-      << TextToUtf8(DateText(m)) << " " << TextToUtf8(TimeText(m));
-  EXPECT_LE(m.second, 60);
-  EXPECT_LE(m.millisecond, 999);
 }
 
 }  // namespace

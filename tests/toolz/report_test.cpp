@@ -1,13 +1,13 @@
 #include "toolz/report.h"
 
 #include <gtest/gtest.h>
-#include <unicode/locid.h>
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "cipher/primitives.h"
+#include "support/names_locale.h"
 
 namespace sigillo {
 namespace {
@@ -78,25 +78,15 @@ class FakeFacts : public SystemFacts {
   }
 };
 
-// Names of days and months follow ICU's default locale; the report tests pin it.
+// Names of days and months follow the locale; the report tests pin it.
 class Report : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved_ = icu::Locale::getDefault();
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale::setDefault(icu::Locale("en_US"), status);
-  }
-  void TearDown() override {
-    UErrorCode status = U_ZERO_ERROR;
-    icu::Locale::setDefault(saved_, status);
-  }
-
   // Monday 7 March 2011, 14:05:09.027
   const Moment moment_{2011, 3, 7, 14, 5, 9, 27, 1};
   FakeFacts facts_;
 
  private:
-  icu::Locale saved_;
+  test::ScopedNamesLocale locale_{"en_US"};
 };
 
 TEST_F(Report, DriveBlockThenTwentyFactLinesExactly) {
