@@ -2,7 +2,7 @@
 JOBS ?= $(shell nproc)
 ARGS ?=
 
-.PHONY: deps build test run bench format format-check asan clean
+.PHONY: deps build test run bench format format-check asan clean windows test-windows
 
 deps:
 	@./scripts/install-deps
@@ -11,7 +11,7 @@ build: deps
 	@cmake --preset default >/dev/null
 	@cmake --build --preset default -j $(JOBS)
 
-test: build format-check
+test: build format-check test-windows
 	@ctest --preset default -j $(JOBS)
 
 run: build
@@ -29,6 +29,19 @@ asan: deps
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
 
+# sigillo-cli.exe and the tests for Windows, cross-compiled with mingw-w64; the tests
+# run under wine, in a wine prefix of the build's own.
+WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine-prefix WINEDEBUG=-all
+
+windows: deps
+	@cmake --preset windows >/dev/null
+	@cmake --build --preset windows -j $(JOBS)
+
+test-windows: windows
+	@$(WINE_ENV) ./scripts/setup-wine build-windows/tests/support/hold_desktop.exe
+	@$(WINE_ENV) ctest --preset windows -j $(JOBS); status=$$?; \
+	  $(WINE_ENV) wineserver -k; exit $$status
+
 FORMAT_FILES = $(shell git ls-files -co --exclude-standard -- '*.cpp' '*.h')
 
 format:
@@ -38,4 +51,4 @@ format-check:
 	@clang-format --dry-run --Werror $(FORMAT_FILES)
 
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-windows
