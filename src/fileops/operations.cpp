@@ -107,7 +107,7 @@ bool FileCrc32(OperationWindow& window, FileSystem& fs, const std::string& path,
 // encrypted file takes the chosen name, and only then is the plain file overwritten,
 // flushed and deleted. The draws (report, filler, random name) keep their order.
 OperationOutcome DestroyPlainFile(OperationWindow& window, OperationContext& context,
-                                   const Inputs& in) {
+                                  const Inputs& in) {
   FileSystem& fs = context.fs;
   AnnouncePass(window, texts::kDestroying);
   auto plain = fs.OpenWrite(in.native);
