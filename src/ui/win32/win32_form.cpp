@@ -302,7 +302,11 @@ void Win32Form::SetOnFileDrop(std::function<void(TextView)> handler) {
 }
 
 int32_t Win32Form::MessageBox(TextView text, TextView caption, uint32_t style) {
-  return MessageBoxW(hwnd_, WideOf(text).c_str(), WideOf(caption).c_str(), style);
+  const int answer = MessageBoxW(hwnd_, WideOf(text).c_str(), WideOf(caption).c_str(), style);
+  // The box shows its own arrow; a question in the middle of an operation gives the
+  // hourglass back afterwards.
+  app_.SetCursor(app_.Cursor());
+  return answer;
 }
 
 // ---- Focus, tab order and keys ----
