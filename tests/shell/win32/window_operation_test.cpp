@@ -1,0 +1,400 @@
+// Whole encrypt and decrypt runs through the window, every question answered by
+// the test as a user would, with the texts, captions and icons the user sees.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/child_process.h"
+#include "support/held_file.h"
+#include "support/temp_dir.h"
+#include "toolz/wide_text.h"
+#include "window_harness.h"
+
+namespace sigillo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Text kComplete =
+    u"Filen är nu krypterad till en temporär fil. Vill du fullfölja krypteringen och förstöra "
+    u"originalfilen och ersätta den med den krypterade temporära filen?";
+
+// A box as the test expects it: text, caption and icon (16 error, 32 question,
+// 64 information).
+struct Box {
+  Text text;
+  Text caption;
+  uint32_t icon;
+};
+
+const Box kContinue{u"Fortsätta?", u"Bekräfta", 32};
+const Box kCompleteBox{kComplete, u"Bekräfta", 32};
+const Box kDone{u"Klart!", u"Information", 64};
+
+void ExpectBoxes(const BoxAnswerer& user, const std::vector<Box>& expected, HWND owner) {
+  EXPECT_EQ(user.unexpected, 0);
+  ASSERT_EQ(user.seen.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    const SeenBox& seen = user.seen[i];
+    EXPECT_EQ(seen.text, expected[i].text);
+    EXPECT_EQ(seen.caption, expected[i].caption);
+    EXPECT_EQ(seen.icon, expected[i].icon);
+    const std::vector<int> buttons =
+        expected[i].icon == 32 ? std::vector<int>{IDYES, IDNO} : std::vector<int>{IDOK};
+    EXPECT_EQ(seen.buttons, buttons);
+    EXPECT_EQ(seen.owner, owner);
+    EXPECT_TRUE(seen.owner_disabled);
+  }
+}
+
+size_t FilesIn(const fs::path& folder) {
+  return static_cast<size_t>(
+      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+}
+
+class OperationTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteFile(file_, content_); }
+
+  // Names the file and types the passwords, as the user does.
+  void Fill(TestWindow& w, const Text& password, const Text& repeated) {
+    w.ShowActive();
+    SetWindowTextW(w.control("txtFileName"), file_.c_str());
+    SetFocus(w.control("txtPassword"));
+    TestWindow::Type(w.control("txtPassword"), password);
+    SetFocus(w.control("txtRepeatPassword"));
+    TestWindow::Type(w.control("txtRepeatPassword"), repeated);
+  }
+
+  void ExpectIdleAndEmpty(TestWindow& w) {
+    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
+      EXPECT_TRUE(w.text(name).empty()) << name;
+      EXPECT_TRUE(w.enabled(name)) << name;
+    }
+    EXPECT_TRUE(w.enabled("btnBrowse"));
+    EXPECT_FALSE(w.enabled("btnEncrypt"));
+    EXPECT_FALSE(w.enabled("btnDecrypt"));
+    EXPECT_TRUE(w.text("lblStatus").empty());
+    EXPECT_EQ(w.FocusName(), "txtFileName");
+    EXPECT_EQ(App().Cursor(), ui::ScreenCursor::kDefault);
+  }
+
+  void ExpectUntouched(TestWindow& w, const Text& password) {
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+    EXPECT_EQ(w.text("txtFileName"), T(file_));
+    EXPECT_EQ(w.text("txtPassword"), password);
+    EXPECT_EQ(App().pumps, 0);  // the busy state was never entered
+    EXPECT_EQ(FilesIn(dir_.path()), 1u);
+  }
+
+  // What sigillo-cli writes for the same content and password.
+  std::string CliEncrypted(const std::string& password) {
+    WriteFile(dir_ / "pw", password + "\n");
+    fs::create_directory(dir_ / "cli");
+    WriteFile(dir_ / "cli" / "plain", content_);
+    ChildProcess cli({SIGILLO_CLI_PATH, "encrypt", "--password-file", Utf8Path(dir_ / "pw"),
+                      "--output", Utf8Path(dir_ / "cli" / "sealed"),
+                      Utf8Path(dir_ / "cli" / "plain")});
+    EXPECT_TRUE(cli.started());
+    EXPECT_EQ(cli.Wait(), 0);
+    std::string sealed = ReadFile(dir_ / "cli" / "sealed");
+    fs::remove_all(dir_ / "cli");
+    fs::remove(dir_ / "pw");
+    return sealed;
+  }
+
+  TempDir dir_;
+  fs::path file_ = dir_ / "secret.txt";
+  std::string content_ = "The plain content, nothing more.\n";
+};
+
+TEST_F(OperationTest, NoAtTheFirstQuestionChangesNothing) {
+  TestWindow w;
+  Fill(w, u"pw", u"pw");
+  BoxAnswerer user;
+  user.Then(IDNO);
+  w.Click("btnEncrypt");
+  ExpectBoxes(user, {kContinue}, w.hwnd());
+  ExpectUntouched(w, u"pw");
+  EXPECT_TRUE(w.enabled("btnEncrypt"));
+}
+
+TEST_F(OperationTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
+  TestWindow w;
+  Fill(w, u"pw", u"pw");
+  BoxAnswerer user;
+  user.Then(IDYES).Then(IDNO).Then(IDOK);
+  w.Click("btnEncrypt");
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
+  content_ = PatternBytes(70000, 7);
+  WriteFile(file_, content_);
+  const std::string expected = CliEncrypted("pässwörd");
+  ASSERT_EQ(expected.size(), content_.size() + 12);
+
+  TestWindow w;
+  Fill(w, u"pässwörd", u"pässwörd");
+  BoxAnswerer user;
+  // "Done" comes while the inputs are still locked, after the hourglass. (The
+  // question in the middle of the run has the arrow of its own window.)
+  std::vector<bool> locked_at_box;
+  std::vector<bool> hourglass_at_box;
+  user.on_box = [&](const SeenBox&) {
+    locked_at_box.push_back(!w.enabled("txtFileName"));
+    hourglass_at_box.push_back(App().Cursor() == ui::ScreenCursor::kHourGlass);
+  };
+  user.Then(IDYES).Then(IDYES).Then(IDOK);
+  w.Click("btnEncrypt");
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  EXPECT_EQ(locked_at_box, (std::vector<bool>{false, true, true}));
+  EXPECT_EQ(hourglass_at_box, (std::vector<bool>{false, true, false}));
+  ExpectIdleAndEmpty(w);
+  EXPECT_EQ(ReadFile(file_), expected);  // byte for byte
+  EXPECT_EQ(FilesIn(dir_.path()), 1u);
+
+  BoxAnswerer again;
+  again.Then(IDYES).Then(IDOK);
+  Fill(w, u"pässwörd", u"pässwörd");
+  EXPECT_TRUE(w.enabled("btnDecrypt"));
+  TestWindow::Key(w.control("txtRepeatPassword"), VK_RETURN);  // the default button
+  ExpectBoxes(again, {kContinue, kDone}, w.hwnd());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_EQ(FilesIn(dir_.path()), 1u);
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, WrongPasswordKeepsTheEncryptedFile) {
+  TestWindow w;
+  Fill(w, u"right", u"right");
+  BoxAnswerer user;
+  user.Then(IDYES).Then(IDYES).Then(IDOK);
+  w.frm().btnEncryptClick();
+  const std::string sealed = ReadFile(file_);
+
+  BoxAnswerer again;
+  again.Then(IDYES).Then(IDOK);
+  Fill(w, u"wrong", u"wrong");
+  w.frm().btnDecryptClick();
+  ExpectBoxes(again,
+              {kContinue,
+               {u"Ett fel uppstod. Antingen har fel lösenord använts eller så är filen skadad.",
+                u"Fel", 16}},
+              w.hwnd());
+  EXPECT_EQ(ReadFile(file_), sealed);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+TEST_F(OperationTest, RefusalsShowOneErrorAndKeepTheInputs) {
+  struct Case {
+    const char* name;
+    Text password;
+    Text repeated;
+    bool leftover_temp;
+    Text message;
+  };
+  const std::vector<Case> cases = {
+      {"no password", u"", u"pw", false, u"Ange lösenordet."},
+      {"no repetition", u"pw", u"", false, u"Ange lösenordet."},
+      {"letter case differs", u"pw", u"PW", false, u"Lösenorden matchar inte."},
+      {"leftover temporary file", u"pw", u"pw", true,
+       u"Den temporära filen (.TMP) som kommer användas finns redan."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TestWindow w;
+    if (c.leftover_temp) WriteFile(dir_ / "secret.TMP", "left over");
+    Fill(w, c.password, c.repeated);
+    BoxAnswerer user;
+    user.Then(IDOK);
+    w.frm().btnEncryptClick();
+    ExpectBoxes(user, {{c.message, u"Fel", 16}}, w.hwnd());
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_EQ(w.text("txtFileName"), T(file_));
+    EXPECT_EQ(w.text("txtPassword"), c.password);
+    EXPECT_EQ(w.text("txtRepeatPassword"), c.repeated);
+    EXPECT_EQ(App().pumps, 0);
+    if (c.leftover_temp) {
+      EXPECT_EQ(ReadFile(dir_ / "secret.TMP"), "left over");
+      fs::remove(dir_ / "secret.TMP");
+    }
+  }
+}
+
+TEST_F(OperationTest, SecondLanguageTexts) {
+  TestWindow w({u"/english"}, 1053);
+  Fill(w, u"pw", u"pw");
+  BoxAnswerer user;
+  user.Then(IDYES).Then(IDNO).Then(IDOK);
+  w.frm().btnEncryptClick();
+  ExpectBoxes(
+      user,
+      {{u"Continue?", u"Confirm", 32},
+       {u"现在，到临时文件加密文件。 希望完成加密和销毁原始文件并将其替换为加密的临时文件吗?",
+        u"Confirm", 32},
+       {u"Done!", u"Information", 64}},
+      w.hwnd());
+
+  BoxAnswerer refused;
+  refused.Then(IDOK);
+  Fill(w, u"pw", u"px");
+  w.frm().btnEncryptClick();
+  ExpectBoxes(refused, {{u"密码不匹配.", u"Error", 16}}, w.hwnd());
+}
+
+// The window during a long run: locked inputs, the hourglass, a usable menu, and
+// messages handled only when the percentage changes.
+TEST_F(OperationTest, BusyStateDuringALargeFile) {
+  content_ = PatternBytes(3 << 20, 3);
+  WriteFile(file_, content_);
+  TestWindow w;
+  Fill(w, u"pw", u"pw");
+
+  struct Pump {
+    Text status;
+    bool inputs_locked;
+    bool hourglass;
+    bool menu_usable;
+  };
+  std::vector<Pump> pumps;
+  const HCURSOR wait = LoadCursorW(nullptr, IDC_WAIT);
+  App().on_pump = [&] {
+    bool locked = true;
+    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword", "btnBrowse",
+                             "btnEncrypt", "btnDecrypt"}) {
+      locked = locked && !w.enabled(name);
+    }
+    const HMENU bar = GetMenu(w.hwnd());
+    const bool usable = !(GetMenuState(bar, 0, MF_BYPOSITION) & MF_GRAYED) &&
+                        !(GetMenuState(GetSubMenu(bar, 0), 0, MF_BYPOSITION) & MF_GRAYED) &&
+                        !(GetMenuState(GetSubMenu(bar, 1), 0, MF_BYPOSITION) & MF_GRAYED);
+    pumps.push_back({w.text("lblStatus"), locked,
+                     App().Cursor() == ui::ScreenCursor::kHourGlass && GetCursor() == wait,
+                     usable && IsWindowEnabled(w.hwnd())});
+  };
+  BoxAnswerer user;
+  user.Then(IDYES).Then(IDYES).Then(IDOK);
+  w.frm().btnEncryptClick();
+  App().on_pump = nullptr;
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+
+  std::map<Text, std::vector<int>> passes;
+  for (size_t i = 0; i < pumps.size(); ++i) {
+    SCOPED_TRACE(U8(pumps[i].status));
+    EXPECT_TRUE(pumps[i].inputs_locked);
+    EXPECT_TRUE(pumps[i].hourglass);
+    EXPECT_TRUE(pumps[i].menu_usable);
+    // "Word 37 %"
+    const TextList parts = SplitText(pumps[i].status, u" ");
+    ASSERT_EQ(parts.size(), 3u);
+    EXPECT_EQ(parts[2], u"%");
+    if (i > 0) {
+      EXPECT_NE(pumps[i].status, pumps[i - 1].status);  // only on a change
+    }
+    passes[parts[0]].push_back(std::stoi(U8(parts[1])));
+  }
+  ASSERT_EQ(passes.size(), 3u);
+  for (const Text word : {u"Beräknar", u"Krypterar", u"Förstör"}) {
+    SCOPED_TRACE(U8(word));
+    const std::vector<int>& percents = passes[word];
+    EXPECT_LE(percents.size(), 101u);
+    EXPECT_GE(percents.size(), 3u);  // the window stays alive throughout
+    EXPECT_TRUE(std::is_sorted(percents.begin(), percents.end()));
+    EXPECT_EQ(percents.back(), 100);
+  }
+  EXPECT_GE(passes[u"Beräknar"].size(), 50u);  // a refresh per 32 KiB read
+  ExpectIdleAndEmpty(w);
+  EXPECT_EQ(fs::file_size(file_), content_.size() + 12);
+}
+
+// A file another program holds open passes the checks and then fails: one error
+// message, no "done", and the window is emptied all the same.
+TEST_F(OperationTest, FailureInTheRunShowsOneErrorAndEmptiesTheWindow) {
+  TestWindow w;
+  Fill(w, u"pw", u"pw");
+  BoxAnswerer user;
+  user.Then(IDYES).Then(IDOK);
+  {
+    HeldFile held(file_);
+    ASSERT_TRUE(held.held());
+    w.frm().btnEncryptClick();
+  }
+  ExpectBoxes(user, {kContinue, {u"Ett fel uppstod.", u"Fel", 16}}, w.hwnd());
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(w);
+}
+
+// Quit while an operation waits for messages, from the menu, its shortcut or the
+// window's close button: the run ends with its messages, and only then does the
+// window close.
+enum class Quit { kMenu, kShortcut, kCloseButton };
+
+class QuitDuringRunTest : public OperationTest, public ::testing::WithParamInterface<Quit> {};
+
+TEST_P(QuitDuringRunTest, TakesEffectAfterTheRun) {
+  TestWindow w;
+  Fill(w, u"pw", u"pw");
+  bool quit_asked = false;
+  bool visible_after_quit = false;
+  App().on_pump = [&] {
+    if (quit_asked) return;
+    quit_asked = true;
+    switch (GetParam()) {
+      case Quit::kMenu:
+        w.Choose("mnuMainFileQuit");
+        break;
+      case Quit::kShortcut:
+        TestWindow::Key(w.hwnd(), 'Q', true);
+        break;
+      case Quit::kCloseButton:
+        SendMessageW(w.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    }
+    visible_after_quit = IsWindowVisible(w.hwnd()) != FALSE;
+  };
+  BoxAnswerer user;
+  user.on_box = [&](const SeenBox&) { EXPECT_TRUE(IsWindowVisible(w.hwnd())); };
+  user.Then(IDYES).Then(IDNO).Then(IDOK);
+  w.Click("btnEncrypt");
+  EXPECT_TRUE(quit_asked);
+  EXPECT_TRUE(visible_after_quit);
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  EXPECT_FALSE(IsWindowVisible(w.hwnd()));
+  EXPECT_EQ(ReadFile(file_), content_);
+}
+
+std::string QuitName(Quit quit) {
+  switch (quit) {
+    case Quit::kMenu:
+      return "Menu";
+    case Quit::kShortcut:
+      return "CtrlQ";
+    case Quit::kCloseButton:
+      break;
+  }
+  return "CloseButton";
+}
+
+void PrintTo(Quit quit, std::ostream* out) {
+  *out << QuitName(quit);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuShortcutOrCloseButton, QuitDuringRunTest,
+                         ::testing::Values(Quit::kMenu, Quit::kShortcut, Quit::kCloseButton),
+                         [](const ::testing::TestParamInfo<Quit>& quit) {
+                           return QuitName(quit.param);
+                         });
+
+}  // namespace
+}  // namespace sigillo::test
