@@ -2,7 +2,8 @@
 JOBS ?= $(shell nproc)
 ARGS ?=
 
-.PHONY: deps build test run bench format format-check asan clean windows test-windows
+.PHONY: deps build test run bench format format-check asan clean windows test-windows \
+  windows-screenshots
 
 deps:
 	@./scripts/install-deps
@@ -29,18 +30,26 @@ asan: deps
 	@cmake --build --preset asan -j $(JOBS)
 	@ctest --preset asan -j $(JOBS)
 
-# sigillo-cli.exe and the tests for Windows, cross-compiled with mingw-w64; the tests
-# run under wine, in a wine prefix of the build's own.
+# sigillo.exe, sigillo-cli.exe and the tests for Windows, cross-compiled with mingw-w64;
+# the tests run under wine, in a wine prefix of the build's own, on an X display of
+# their own (Xvfb) where wine shows the windows under test.
 WINE_ENV = WINEPREFIX=$(CURDIR)/build-windows/wine-prefix WINEDEBUG=-all
+WINE_DISPLAY = xvfb-run -a -s '-screen 0 1024x768x24'
+WINE_SETUP = ./scripts/setup-wine build-windows/tests/support/hold_desktop.exe
 
 windows: deps
 	@cmake --preset windows >/dev/null
 	@cmake --build --preset windows -j $(JOBS)
 
 test-windows: windows
-	@$(WINE_ENV) ./scripts/setup-wine build-windows/tests/support/hold_desktop.exe
-	@$(WINE_ENV) ctest --preset windows -j $(JOBS); status=$$?; \
-	  $(WINE_ENV) wineserver -k; exit $$status
+	@$(WINE_ENV) $(WINE_DISPLAY) sh -c '$(WINE_SETUP) && \
+	  ctest --preset windows -j $(JOBS); status=$$?; wineserver -k; exit $$status'
+
+# The pictures of the window under wine in docs/images, for the README.
+windows-screenshots: windows
+	@$(WINE_ENV) $(WINE_DISPLAY) sh -c '$(WINE_SETUP) && \
+	  cmake --build --preset windows --target windows-screenshots; status=$$?; \
+	  wineserver -k; exit $$status'
 
 FORMAT_FILES = $(shell git ls-files -co --exclude-standard -- '*.cpp' '*.h')
 
