@@ -7,22 +7,6 @@
 
 namespace sigillo::ui::win32 {
 
-namespace {
-
-int ColorIndex(SystemColor color) {
-  switch (color) {
-    case SystemColor::kButtonShadow:
-      return COLOR_BTNSHADOW;
-    case SystemColor::kButtonHighlight:
-      return COLOR_BTNHIGHLIGHT;
-    case SystemColor::kButtonFace:
-      break;
-  }
-  return COLOR_BTNFACE;
-}
-
-}  // namespace
-
 Text WindowTextOf(HWND window) {
   const int length = GetWindowTextLengthW(window);
   if (length <= 0) return Text();
@@ -78,7 +62,7 @@ void Win32Label::SetAlignment(TextAlignment alignment) {
 }
 
 void Win32Label::SetColor(SystemColor color) {
-  color_index_ = ColorIndex(color);
+  color_index_ = SystemColorIndex(color);
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

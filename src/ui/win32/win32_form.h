@@ -20,6 +20,9 @@ class Win32ImageList;
 class Win32MainMenu;
 class Win32MenuItem;
 
+// The system's colour index (COLOR_...) of a colour.
+int SystemColorIndex(SystemColor color);
+
 // Registers the window class of forms (once per process).
 void RegisterFormClass(HINSTANCE instance);
 
