@@ -169,6 +169,26 @@ void TestWindow::ShowActive() {
   (void)QTest::qWaitForWindowActive(window());
 }
 
+std::string TestWindow::FocusName() const {
+  return objectNameOfFocus().toStdString();
+}
+
+void TestWindow::PressTab() {
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+}
+
+void TestWindow::SetControlEnabled(const char* name, bool enabled) {
+  window()->findChild<QWidget*>(QString::fromUtf8(name))->setEnabled(enabled);
+}
+
+void TestWindow::FocusControl(const char* name) {
+  window()->findChild<QWidget*>(QString::fromUtf8(name))->setFocus();
+}
+
+std::unique_ptr<WindowDriver> OpenWindow(TextList arguments, int32_t locale_id) {
+  return std::make_unique<TestWindow>(std::move(arguments), locale_id);
+}
+
 void TestWindow::Type(QWidget* widget, const QString& text) {
   for (QChar ch : text) {
     // keyClicks knows only ASCII; other characters go in as the text of a key event.

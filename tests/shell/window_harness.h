@@ -19,6 +19,7 @@
 
 #include "shell/main_form.h"
 #include "ui/qt/qt_application.h"
+#include "window_driver.h"
 
 namespace sigillo::test {
 
@@ -80,12 +81,12 @@ class BoxAnswerer : public QObject {
 };
 
 // The main window of one test, built as the program's start-up builds it.
-class TestWindow {
+class TestWindow : public WindowDriver {
  public:
   explicit TestWindow(TextList arguments = {}, int32_t locale_id = 1053);
-  ~TestWindow();
+  ~TestWindow() override;
 
-  TfrmMain& frm() { return *frm_; }
+  TfrmMain& frm() override { return *frm_; }
   QMainWindow* window() const;
   QWidget* client() const;
   QLineEdit* edit(const char* name) const;
@@ -94,8 +95,11 @@ class TestWindow {
   QAction* action(const char* name) const;
   QString objectNameOfFocus() const;
 
-  // Shows the window and waits until it is the active one (for keys and shortcuts).
-  void ShowActive();
+  void ShowActive() override;
+  std::string FocusName() const override;
+  void PressTab() override;
+  void SetControlEnabled(const char* name, bool enabled) override;
+  void FocusControl(const char* name) override;
   // Types text into the box as keystrokes, one character at a time.
   static void Type(QWidget* widget, const QString& text);
 

@@ -273,6 +273,22 @@ void TestWindow::ShowActive() {
   HandlePendingMessages();
 }
 
+void TestWindow::PressTab() {
+  Key(GetFocus(), VK_TAB);
+}
+
+void TestWindow::SetControlEnabled(const char* name, bool enabled) {
+  EnableWindow(control(name), enabled ? TRUE : FALSE);
+}
+
+void TestWindow::FocusControl(const char* name) {
+  SetFocus(control(name));
+}
+
+std::unique_ptr<WindowDriver> OpenWindow(TextList arguments, int32_t locale_id) {
+  return std::make_unique<TestWindow>(std::move(arguments), locale_id);
+}
+
 void TestWindow::Type(HWND control, TextView text) {
   for (const char16_t c : text)
     SendMessageW(control, WM_CHAR, static_cast<WPARAM>(c), 1);

@@ -16,6 +16,7 @@
 #include "shell/main_form.h"
 #include "ui/win32/win32_application.h"
 #include "ui/win32/win32_form.h"
+#include "window_driver.h"
 
 namespace sigillo::test {
 
@@ -93,17 +94,17 @@ class BoxAnswerer {
 void InstallDialogWatch();
 
 // The main window of one test, built as the program's start-up builds it.
-class TestWindow {
+class TestWindow : public WindowDriver {
  public:
   // The locale identifier the program goes by, or kApplicationLocale for the one
   // the application object keeps, as the program has it.
   static constexpr int32_t kApplicationLocale = -1;
   explicit TestWindow(TextList arguments = {}, int32_t locale_id = 1053);
-  ~TestWindow();
+  ~TestWindow() override;
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
 
-  TfrmMain& frm() { return *frm_; }
+  TfrmMain& frm() override { return *frm_; }
   ui::win32::Win32Form& form() const;
   HWND hwnd() const;
   HWND control(const char* name) const;
@@ -111,11 +112,11 @@ class TestWindow {
   bool enabled(const char* name) const;
   // A button drawn and pressed as the default one.
   bool is_default(const char* name) const;
-  // The name of the control that has the focus, empty for none of them.
-  std::string FocusName() const;
-
-  // Shows the window and makes it the active one.
-  void ShowActive();
+  std::string FocusName() const override;
+  void ShowActive() override;
+  void PressTab() override;
+  void SetControlEnabled(const char* name, bool enabled) override;
+  void FocusControl(const char* name) override;
   // Characters into the control, one WM_CHAR each, as typing does.
   static void Type(HWND control, TextView text);
   // A key pressed on the control with the given modifiers held, through the
