@@ -121,6 +121,7 @@ TestWindow::TestWindow(TextList arguments, int32_t locale_id) {
   SetLocaleSource([locale_id] { return locale_id; });
   App().SetTitle(kTitleSwedish);
   App().next_choice.reset();
+  App().dialogs_shown = 0;
   App().on_pump = nullptr;
   App().pumps = 0;
   frm_ = std::make_unique<TfrmMain>(App(), HostOperationContext());
@@ -173,8 +174,37 @@ std::string TestWindow::FocusName() const {
   return objectNameOfFocus().toStdString();
 }
 
-void TestWindow::PressTab() {
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+void TestWindow::PressKey(NamedKey key) {
+  QTest::keyClick(QApplication::focusWidget(),
+                  key == NamedKey::kTab ? Qt::Key_Tab : Qt::Key_Return);
+}
+
+void TestWindow::ClickButton(const char* name) {
+  QTest::mouseClick(button(name), Qt::LeftButton);
+}
+
+void TestWindow::SetControlText(const char* name, TextView text) {
+  edit(name)->setText(Q(text));
+}
+
+Text TestWindow::ControlText(const char* name) const {
+  return T(edit(name)->text());
+}
+
+bool TestWindow::IsControlEnabled(const char* name) const {
+  return window()->findChild<QWidget*>(QString::fromUtf8(name))->isEnabled();
+}
+
+bool TestWindow::IsDefaultButton(const char* name) const {
+  return button(name)->isDefault();
+}
+
+void TestWindow::AnswerNextBrowse(std::optional<Text> choice) {
+  App().next_choice = std::move(choice);
+}
+
+int TestWindow::BrowseDialogsShown() const {
+  return App().dialogs_shown;
 }
 
 void TestWindow::SetControlEnabled(const char* name, bool enabled) {

@@ -97,9 +97,16 @@ class TestWindow : public WindowDriver {
 
   void ShowActive() override;
   std::string FocusName() const override;
-  void PressTab() override;
+  void PressKey(NamedKey key) override;
+  void ClickButton(const char* name) override;
   void SetControlEnabled(const char* name, bool enabled) override;
   void FocusControl(const char* name) override;
+  void SetControlText(const char* name, TextView text) override;
+  Text ControlText(const char* name) const override;
+  bool IsControlEnabled(const char* name) const override;
+  bool IsDefaultButton(const char* name) const override;
+  void AnswerNextBrowse(std::optional<Text> choice) override;
+  int BrowseDialogsShown() const override;
   // Types text into the box as keystrokes, one character at a time.
   static void Type(QWidget* widget, const QString& text);
 

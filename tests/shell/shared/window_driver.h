@@ -4,12 +4,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "shell/main_form.h"
 #include "toolz/text.h"
 
 namespace sigillo::test {
+
+enum class NamedKey { kTab, kEnter };
 
 class WindowDriver {
  public:
@@ -20,11 +23,23 @@ class WindowDriver {
   virtual void ShowActive() = 0;
   // The name of the control that has the focus, empty for none of them.
   virtual std::string FocusName() const = 0;
-  // Tab pressed on the control that has the focus, as the user presses it.
-  virtual void PressTab() = 0;
+  // A key pressed on the control that has the focus, as the user presses it.
+  virtual void PressKey(NamedKey key) = 0;
+  // A button clicked with the mouse.
+  virtual void ClickButton(const char* name) = 0;
   // Straight on the control, past the window's own rules.
   virtual void SetControlEnabled(const char* name, bool enabled) = 0;
   virtual void FocusControl(const char* name) = 0;
+  // The text of a box set as a program or a paste sets it, in one change.
+  virtual void SetControlText(const char* name, TextView text) = 0;
+  virtual Text ControlText(const char* name) const = 0;
+  virtual bool IsControlEnabled(const char* name) const = 0;
+  // A button drawn and pressed as the default one.
+  virtual bool IsDefaultButton(const char* name) const = 0;
+  // What the next Browse dialog answers: a chosen name, or nothing for Cancel.
+  virtual void AnswerNextBrowse(std::optional<Text> choice) = 0;
+  // The Browse dialogs shown since the window was made.
+  virtual int BrowseDialogsShown() const = 0;
 };
 
 // The main window of one test, built as the program's start-up builds it.

@@ -45,7 +45,7 @@ TEST(WindowTest, TabOrderVisitsTheEnabledInputsInTurn) {
   w->ShowActive();
   EXPECT_EQ(w->FocusName(), at_start.front());
   for (size_t i = 1; i <= at_start.size(); ++i) {
-    w->PressTab();
+    w->PressKey(NamedKey::kTab);
     EXPECT_EQ(w->FocusName(), at_start[i % at_start.size()]);
   }
   // With both action buttons enabled for the test, they follow in their order.
@@ -55,7 +55,7 @@ TEST(WindowTest, TabOrderVisitsTheEnabledInputsInTurn) {
   w->SetControlEnabled("btnDecrypt", true);
   w->FocusControl(all[3].c_str());
   for (size_t i = 4; i <= all.size(); ++i) {
-    w->PressTab();
+    w->PressKey(NamedKey::kTab);
     EXPECT_EQ(w->FocusName(), all[i % all.size()]);
   }
 }

@@ -273,8 +273,20 @@ void TestWindow::ShowActive() {
   HandlePendingMessages();
 }
 
-void TestWindow::PressTab() {
-  Key(GetFocus(), VK_TAB);
+void TestWindow::PressKey(NamedKey key) {
+  Key(GetFocus(), key == NamedKey::kTab ? VK_TAB : VK_RETURN);
+}
+
+void TestWindow::SetControlText(const char* name, TextView text) {
+  SetWindowTextW(control(name), WideOf(text).c_str());
+}
+
+void TestWindow::AnswerNextBrowse(std::optional<Text> choice) {
+  App().next_choice = std::move(choice);
+}
+
+int TestWindow::BrowseDialogsShown() const {
+  return App().dialogs_shown;
 }
 
 void TestWindow::SetControlEnabled(const char* name, bool enabled) {

@@ -114,9 +114,16 @@ class TestWindow : public WindowDriver {
   bool is_default(const char* name) const;
   std::string FocusName() const override;
   void ShowActive() override;
-  void PressTab() override;
+  void PressKey(NamedKey key) override;
+  void ClickButton(const char* name) override { Click(name); }
   void SetControlEnabled(const char* name, bool enabled) override;
   void FocusControl(const char* name) override;
+  void SetControlText(const char* name, TextView text) override;
+  Text ControlText(const char* name) const override { return text(name); }
+  bool IsControlEnabled(const char* name) const override { return enabled(name); }
+  bool IsDefaultButton(const char* name) const override { return is_default(name); }
+  void AnswerNextBrowse(std::optional<Text> choice) override;
+  int BrowseDialogsShown() const override;
   // Characters into the control, one WM_CHAR each, as typing does.
   static void Type(HWND control, TextView text);
   // A key pressed on the control with the given modifiers held, through the

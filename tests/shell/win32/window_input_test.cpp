@@ -12,77 +12,24 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
 #include "toolz/wide_text.h"
 #include "ui/win32/win32_controls.h"
 #include "window_harness.h"
+#include "window_input_fixture.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-enum class Offer { kNone, kEncrypt, kDecrypt };
+}  // namespace
 
-Offer OfferedBy(TestWindow& w) {
-  const bool encrypt = w.enabled("btnEncrypt");
-  const bool decrypt = w.enabled("btnDecrypt");
-  // The enabled button is always the default one, and the other neither.
-  EXPECT_EQ(encrypt, w.is_default("btnEncrypt"));
-  EXPECT_EQ(decrypt, w.is_default("btnDecrypt"));
-  EXPECT_FALSE(encrypt && decrypt);
-  if (encrypt) return Offer::kEncrypt;
-  if (decrypt) return Offer::kDecrypt;
-  return Offer::kNone;
+// Links and trailing blanks are names of other systems.
+std::vector<EnablingCase> SystemEnablingCases(const fs::path&) {
+  return {};
 }
 
-class InputTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteFile(dir_ / "plain.txt", "some plain content");
-    WriteFile(dir_ / "short", "abc");
-    WriteFile(dir_ / "empty", "");
-    WriteFile(dir_ / "sealed", std::string("$QZ2048$") + "\x01\x02\x03\x04" + "data");
-    WriteFile(dir_ / "magic only", "$QZ2048$");
-    WriteFile(dir_ / "almost", "$QZ2048");
-    WriteFile(dir_.path() / L"lösenord.txt", "x");
-    fs::create_directory(dir_ / "folder");
-  }
-
-  Text In(const char* name) const { return T(dir_.path() / WideOf(T(std::string(name)))); }
-
-  TempDir dir_;
-};
-
-TEST_F(InputTest, EnablingRuleOffersOneButtonByTheFileContent) {
-  struct Case {
-    const char* name;
-    Text text;
-    Offer offer;
-  };
-  const std::vector<Case> cases = {
-      {"empty", u"", Offer::kNone},
-      {"missing", In("missing.txt"), Offer::kNone},
-      {"folder", In("folder"), Offer::kNone},
-      {"in quotation marks", u"\"" + In("plain.txt") + u"\"", Offer::kNone},
-      {"plain file", In("plain.txt"), Offer::kEncrypt},
-      {"shorter than the magic", In("short"), Offer::kEncrypt},
-      {"empty file", In("empty"), Offer::kEncrypt},
-      {"the magic cut short", In("almost"), Offer::kEncrypt},
-      {"starts with the magic", In("sealed"), Offer::kDecrypt},
-      {"the magic alone", In("magic only"), Offer::kDecrypt},
-      {"non-ASCII name", In("lösenord.txt"), Offer::kEncrypt},
-  };
-  TestWindow w;
-  // Every case after every other: each change decides afresh.
-  for (const Case& before : cases) {
-    for (const Case& c : cases) {
-      w.frm().txtFileName->SetText(before.text);
-      SetWindowTextW(w.control("txtFileName"), WideOf(c.text).c_str());
-      EXPECT_EQ(OfferedBy(w), c.offer) << before.name << " -> " << c.name;
-    }
-  }
-}
+namespace {
 
 TEST_F(InputTest, TypingANameOffersEncryptOnlyOnceItIsCompleteAndEnterStartsIt) {
   TestWindow w;
@@ -107,16 +54,6 @@ TEST_F(InputTest, TypingANameOffersEncryptOnlyOnceItIsCompleteAndEnterStartsIt) 
   EXPECT_EQ(w.text("txtFileName"), name);  // nothing changed after "no"
 }
 
-TEST_F(InputTest, EnterOnAFocusedButtonPressesThatButton) {
-  TestWindow w;
-  w.ShowActive();
-  SetWindowTextW(w.control("txtFileName"), WideOf(In("plain.txt")).c_str());
-  ASSERT_EQ(OfferedBy(w), Offer::kEncrypt);
-  SetFocus(w.control("btnBrowse"));
-  TestWindow::Key(w.control("btnBrowse"), VK_RETURN);
-  EXPECT_EQ(App().dialogs_shown, 1);  // Browse, not the default Encrypt
-}
-
 TEST_F(InputTest, EnterWithoutADefaultButtonStartsNothing) {
   TestWindow w;
   w.ShowActive();
@@ -136,30 +73,6 @@ TEST_F(InputTest, MnemonicsPressTheButtons) {
   BoxAnswerer user;
   TestWindow::AltKey(w.control("txtFileName"), L'k');
   EXPECT_TRUE(user.seen.empty());
-}
-
-TEST_F(InputTest, BrowseCancelledChangesNothing) {
-  TestWindow w;
-  w.ShowActive();
-  SetWindowTextW(w.control("txtFileName"), WideOf(In("sealed")).c_str());
-  SetFocus(w.control("txtRepeatPassword"));
-  w.frm().btnBrowseClick();
-  EXPECT_EQ(App().dialogs_shown, 1);
-  EXPECT_EQ(w.text("txtFileName"), In("sealed"));
-  EXPECT_EQ(OfferedBy(w), Offer::kDecrypt);
-  EXPECT_EQ(w.FocusName(), "txtRepeatPassword");
-}
-
-TEST_F(InputTest, BrowseChosenTakesTheFullNameAndMovesToThePassword) {
-  TestWindow w;
-  w.ShowActive();
-  SetWindowTextW(w.control("txtFileName"), WideOf(In("sealed")).c_str());
-  App().next_choice = In("plain.txt");
-  w.Click("btnBrowse");
-  EXPECT_EQ(App().dialogs_shown, 1);
-  EXPECT_EQ(w.text("txtFileName"), In("plain.txt"));
-  EXPECT_EQ(OfferedBy(w), Offer::kEncrypt);
-  EXPECT_EQ(w.FocusName(), "txtPassword");
 }
 
 // The system's open-file dialog with the window's title and filter, answered by
