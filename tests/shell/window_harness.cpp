@@ -188,6 +188,7 @@ void TestWindow::SetControlText(const char* name, TextView text) {
 }
 
 Text TestWindow::ControlText(const char* name) const {
+  if (QLabel* text = label(name)) return T(text->text());
   return T(edit(name)->text());
 }
 
@@ -205,6 +206,18 @@ void TestWindow::AnswerNextBrowse(std::optional<Text> choice) {
 
 int TestWindow::BrowseDialogsShown() const {
   return App().dialogs_shown;
+}
+
+bool TestWindow::IsVisible() const {
+  return window()->isVisible();
+}
+
+Text TestWindow::Title() const {
+  return T(window()->windowTitle());
+}
+
+void TestWindow::FlushMessages() {
+  QApplication::processEvents();
 }
 
 void TestWindow::SetControlEnabled(const char* name, bool enabled) {

@@ -107,6 +107,9 @@ class TestWindow : public WindowDriver {
   bool IsDefaultButton(const char* name) const override;
   void AnswerNextBrowse(std::optional<Text> choice) override;
   int BrowseDialogsShown() const override;
+  bool IsVisible() const override;
+  Text Title() const override;
+  void FlushMessages() override;
   // Types text into the box as keystrokes, one character at a time.
   static void Type(QWidget* widget, const QString& text);
 

@@ -18,6 +18,7 @@
 #include "toolz/facts.h"
 #include "ui/qt/qt_display_facts.h"
 #include "window_harness.h"
+#include "window_start_fixture.h"
 
 namespace sigillo::test {
 namespace {
@@ -39,18 +40,6 @@ class ScopedDataHome {
 
  private:
   std::optional<std::string> old_;
-};
-
-class StartTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteFile(dir_ / "first file.txt", "one");
-    WriteFile(dir_ / "second.txt", "two");
-    fs::create_directory(dir_ / "folder");
-  }
-  Text In(const char* name) const { return T((dir_ / name).string()); }
-
-  TempDir dir_;
 };
 
 TEST_F(StartTest, TheProgramRunsUntilItsWindowCloses) {
@@ -75,51 +64,6 @@ TEST_F(StartTest, TheProgramRunsUntilItsWindowCloses) {
   EXPECT_EQ(App().Title(), u"Vaultix1.01");
   EXPECT_EQ(focus, "txtFileName");
   SetLocaleSource(nullptr);
-}
-
-TEST_F(StartTest, WithoutAFileTheWindowOpensEmpty) {
-  TestWindow w;
-  EXPECT_FALSE(w.window()->isVisible());  // shown by the message loop
-  w.ShowActive();
-  EXPECT_TRUE(w.edit("txtFileName")->text().isEmpty());
-  EXPECT_FALSE(w.button("btnEncrypt")->isEnabled());
-  EXPECT_FALSE(w.button("btnDecrypt")->isEnabled());
-  EXPECT_EQ(w.objectNameOfFocus(), "txtFileName");
-}
-
-TEST_F(StartTest, CommandLineFileIsShownWithTheFocusOnThePassword) {
-  struct Case {
-    const char* name;
-    TextList arguments;
-    const char* taken;
-    bool swedish;
-  };
-  const std::vector<Case> cases = {
-      {"a name with a blank", {In("first file.txt")}, "first file.txt", true},
-      {"English switch in small letters, then a file",
-       {u"/english", In("second.txt")},
-       "second.txt",
-       false},
-      {"two files: the first", {In("second.txt"), In("first file.txt")}, "second.txt", true},
-      {"missing, then existing", {In("missing"), In("second.txt")}, "second.txt", true},
-      {"folder, then existing", {In("folder"), In("second.txt")}, "second.txt", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestWindow w(c.arguments, 1053);
-    EXPECT_TRUE(w.window()->isVisible());
-    EXPECT_EQ(w.edit("txtFileName")->text(), Q(In(c.taken)));
-    EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());
-    EXPECT_EQ(w.objectNameOfFocus(), "txtPassword");
-    EXPECT_EQ(w.window()->windowTitle(), c.swedish ? "Sigillo 1.41" : "Vaultix1.01");
-  }
-}
-
-TEST_F(StartTest, OnlyASwitchOpensTheWindowEmptyInThatLanguage) {
-  TestWindow w({u"/ENGLISH"}, 1053);
-  EXPECT_FALSE(w.window()->isVisible());
-  EXPECT_TRUE(w.edit("txtFileName")->text().isEmpty());
-  EXPECT_EQ(w.label("lblFileName")->text(), "文件名称:");
 }
 
 TEST_F(StartTest, FileManagerEntryIsOfferedInTheLanguageOfTheStart) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,7 +41,17 @@ class WindowDriver {
   virtual void AnswerNextBrowse(std::optional<Text> choice) = 0;
   // The Browse dialogs shown since the window was made.
   virtual int BrowseDialogsShown() const = 0;
+  virtual bool IsVisible() const = 0;
+  virtual Text Title() const = 0;
+  // Handles the messages the window has sent itself for later.
+  virtual void FlushMessages() = 0;
 };
+
+// A name in a folder, written in UTF-8, as the window shows it.
+inline Text TextOfPath(const std::filesystem::path& dir, const char* utf8_name) {
+  return (dir / std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8_name))))
+      .u16string();
+}
 
 // The main window of one test, built as the program's start-up builds it.
 std::unique_ptr<WindowDriver> OpenWindow(TextList arguments = {}, int32_t locale_id = 1053);

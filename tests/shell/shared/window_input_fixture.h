@@ -28,12 +28,6 @@ inline Offer OfferedBy(const WindowDriver& w) {
   return Offer::kNone;
 }
 
-// A name in the test's folder, written in UTF-8, as the window shows it.
-inline Text TextOfPath(const std::filesystem::path& dir, const char* utf8_name) {
-  return (dir / std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(utf8_name))))
-      .u16string();
-}
-
 class InputTest : public ::testing::Test {
  protected:
   void SetUp() override {

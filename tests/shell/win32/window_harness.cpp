@@ -289,6 +289,10 @@ int TestWindow::BrowseDialogsShown() const {
   return App().dialogs_shown;
 }
 
+Text TestWindow::Title() const {
+  return WindowTextOf(hwnd());
+}
+
 void TestWindow::SetControlEnabled(const char* name, bool enabled) {
   EnableWindow(control(name), enabled ? TRUE : FALSE);
 }

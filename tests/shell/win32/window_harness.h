@@ -124,6 +124,9 @@ class TestWindow : public WindowDriver {
   bool IsDefaultButton(const char* name) const override { return is_default(name); }
   void AnswerNextBrowse(std::optional<Text> choice) override;
   int BrowseDialogsShown() const override;
+  bool IsVisible() const override { return IsWindowVisible(hwnd()) != FALSE; }
+  Text Title() const override;
+  void FlushMessages() override { HandlePendingMessages(); }
   // Characters into the control, one WM_CHAR each, as typing does.
   static void Type(HWND control, TextView text);
   // A key pressed on the control with the given modifiers held, through the

@@ -20,6 +20,7 @@
 #include "toolz/wide_text.h"
 #include "ui/win32/win32_controls.h"
 #include "window_harness.h"
+#include "window_start_fixture.h"
 
 namespace sigillo::test {
 namespace {
@@ -48,18 +49,6 @@ std::optional<std::wstring> ClassesValue(const wchar_t* path) {
 
 const wchar_t kVerbKey[] = L"*\\shell\\QZ-2048";
 const wchar_t kCommandKey[] = L"*\\shell\\QZ-2048\\command";
-
-class StartTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    WriteFile(dir_ / "first file.txt", "one");
-    WriteFile(dir_ / "second.txt", "two");
-    fs::create_directory(dir_ / "folder");
-  }
-  Text In(const char* name) const { return T(dir_ / name); }
-
-  TempDir dir_;
-};
 
 // Runs in the message loop of RunSigillo: looks at the window, then quits.
 struct LoopVisit {
@@ -107,52 +96,6 @@ TEST_F(StartTest, TheProgramRunsUntilItsWindowCloses) {
   SetLocaleSource(nullptr);
   SetCommandLine({});
   DrainMessages();
-}
-
-TEST_F(StartTest, WithoutAFileTheWindowOpensEmpty) {
-  TestWindow w;
-  EXPECT_FALSE(IsWindowVisible(w.hwnd()));  // shown by the message loop
-  w.ShowActive();
-  EXPECT_TRUE(w.text("txtFileName").empty());
-  EXPECT_FALSE(w.enabled("btnEncrypt"));
-  EXPECT_FALSE(w.enabled("btnDecrypt"));
-  EXPECT_EQ(w.FocusName(), "txtFileName");
-}
-
-TEST_F(StartTest, CommandLineFileIsShownWithTheFocusOnThePassword) {
-  struct Case {
-    const char* name;
-    TextList arguments;
-    const char* taken;
-    bool swedish;
-  };
-  const std::vector<Case> cases = {
-      {"a name with a blank", {In("first file.txt")}, "first file.txt", true},
-      {"English switch in small letters, then a file",
-       {u"/english", In("second.txt")},
-       "second.txt",
-       false},
-      {"two files: the first", {In("second.txt"), In("first file.txt")}, "second.txt", true},
-      {"missing, then existing", {In("missing"), In("second.txt")}, "second.txt", true},
-      {"folder, then existing", {In("folder"), In("second.txt")}, "second.txt", true},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestWindow w(c.arguments, 1053);
-    EXPECT_TRUE(IsWindowVisible(w.hwnd()));
-    EXPECT_EQ(w.text("txtFileName"), In(c.taken));
-    EXPECT_TRUE(w.enabled("btnEncrypt"));
-    HandlePendingMessages();
-    EXPECT_EQ(w.FocusName(), "txtPassword");
-    EXPECT_EQ(ui::win32::WindowTextOf(w.hwnd()), c.swedish ? u"Sigillo 1.41" : u"Vaultix1.01");
-  }
-}
-
-TEST_F(StartTest, OnlyASwitchOpensTheWindowEmptyInThatLanguage) {
-  TestWindow w({u"/ENGLISH"}, 1053);
-  EXPECT_FALSE(IsWindowVisible(w.hwnd()));
-  EXPECT_TRUE(w.text("txtFileName").empty());
-  EXPECT_EQ(w.text("lblFileName"), u"文件名称:");
 }
 
 TEST_F(StartTest, ExplorerVerbIsWrittenInTheLanguageOfTheStart) {
