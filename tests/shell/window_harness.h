@@ -110,6 +110,10 @@ class TestWindow : public WindowDriver {
   bool IsVisible() const override;
   Text Title() const override;
   void FlushMessages() override;
+  void TypeText(const char* name, TextView text) override;
+  std::unique_ptr<BoxUser> AnswerBoxes() override;
+  bool CursorIsDefault() const override;
+  int Pumps() const override;
   // Types text into the box as keystrokes, one character at a time.
   static void Type(QWidget* widget, const QString& text);
 

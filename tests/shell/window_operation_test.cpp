@@ -85,42 +85,10 @@ class OperationTest : public ::testing::Test {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   }
 
-  void ExpectUntouched(TestWindow& w, const QString& password) {
-    EXPECT_EQ(ReadFile(file_), content_);
-    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-    EXPECT_EQ(w.edit("txtFileName")->text(), Q(T(file_.string())));
-    EXPECT_EQ(w.edit("txtPassword")->text(), password);
-    EXPECT_EQ(App().pumps, 0);  // the busy state was never entered
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
-  }
-
   TempDir dir_;
   fs::path file_ = dir_ / "secret.txt";
   std::string content_ = "The plain content, nothing more.\n";
 };
-
-TEST_F(OperationTest, NoAtTheFirstQuestionChangesNothing) {
-  TestWindow w;
-  Fill(w, "pw", "pw");
-  BoxAnswerer user;
-  user.Then(kNo);
-  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
-  ExpectBoxes(user, {kContinue}, w.window());
-  ExpectUntouched(w, "pw");
-  EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());
-}
-
-TEST_F(OperationTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
-  TestWindow w;
-  Fill(w, "pw", "pw");
-  BoxAnswerer user;
-  user.Then(kYes).Then(kNo).Then(kOk);
-  QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
-  EXPECT_EQ(ReadFile(file_), content_);
-  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-  ExpectIdleAndEmpty(w);
-}
 
 TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
   TestWindow w;
@@ -153,85 +121,6 @@ TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
   ExpectIdleAndEmpty(w);
-}
-
-TEST_F(OperationTest, WrongPasswordKeepsTheEncryptedFile) {
-  TestWindow w;
-  Fill(w, "right", "right");
-  BoxAnswerer user;
-  user.Then(kYes).Then(kYes).Then(kOk);
-  w.frm().btnEncryptClick();
-  const std::string sealed = ReadFile(file_);
-
-  BoxAnswerer again;
-  again.Then(kYes).Then(kOk);
-  Fill(w, "wrong", "wrong");
-  w.frm().btnDecryptClick();
-  ExpectBoxes(again,
-              {kContinue,
-               {"Ett fel uppstod. Antingen har fel lösenord använts eller så är filen skadad.",
-                "Fel", QMessageBox::Critical}},
-              w.window());
-  EXPECT_EQ(ReadFile(file_), sealed);
-  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-  ExpectIdleAndEmpty(w);
-}
-
-TEST_F(OperationTest, RefusalsShowOneErrorAndKeepTheInputs) {
-  struct Case {
-    const char* name;
-    const char* password;
-    const char* repeated;
-    bool leftover_temp;
-    QString message;
-  };
-  const std::vector<Case> cases = {
-      {"no password", "", "pw", false, "Ange lösenordet."},
-      {"no repetition", "pw", "", false, "Ange lösenordet."},
-      {"letter case differs", "pw", "PW", false, "Lösenorden matchar inte."},
-      {"leftover temporary file", "pw", "pw", true,
-       "Den temporära filen (.TMP) som kommer användas finns redan."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestWindow w;
-    if (c.leftover_temp) WriteFile(dir_ / "secret.TMP", "left over");
-    Fill(w, c.password, c.repeated);
-    BoxAnswerer user;
-    user.Then(kOk);
-    w.frm().btnEncryptClick();
-    ExpectBoxes(user, {{c.message, "Fel", QMessageBox::Critical}}, w.window());
-    EXPECT_EQ(ReadFile(file_), content_);
-    EXPECT_EQ(w.edit("txtFileName")->text(), Q(T(file_.string())));
-    EXPECT_EQ(w.edit("txtPassword")->text(), c.password);
-    EXPECT_EQ(w.edit("txtRepeatPassword")->text(), c.repeated);
-    EXPECT_EQ(App().pumps, 0);
-    if (c.leftover_temp) {
-      EXPECT_EQ(ReadFile(dir_ / "secret.TMP"), "left over");
-      fs::remove(dir_ / "secret.TMP");
-    }
-  }
-}
-
-TEST_F(OperationTest, SecondLanguageTexts) {
-  TestWindow w({u"/english"}, 1053);
-  Fill(w, "pw", "pw");
-  BoxAnswerer user;
-  user.Then(kYes).Then(kNo).Then(kOk);
-  w.frm().btnEncryptClick();
-  ExpectBoxes(
-      user,
-      {{"Continue?", "Confirm", QMessageBox::Question},
-       {"现在，到临时文件加密文件。 希望完成加密和销毁原始文件并将其替换为加密的临时文件吗?",
-        "Confirm", QMessageBox::Question},
-       {"Done!", "Information", QMessageBox::Information}},
-      w.window());
-
-  BoxAnswerer refused;
-  refused.Then(kOk);
-  Fill(w, "pw", "px");
-  w.frm().btnEncryptClick();
-  ExpectBoxes(refused, {{"密码不匹配.", "Error", QMessageBox::Critical}}, w.window());
 }
 
 // The window during a long run: locked inputs, the hourglass, a usable menu, and

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "shell/main_form.h"
 #include "toolz/text.h"
@@ -14,6 +15,31 @@
 namespace sigillo::test {
 
 enum class NamedKey { kTab, kEnter };
+
+// The buttons of a message box, and the answers a test gives with them.
+enum class Answer { kYes, kNo, kOk, kOther };
+enum class BoxIcon { kNone, kError, kQuestion, kInformation };
+
+// A message box as the user saw it.
+struct BoxSeen {
+  Text text;
+  Text caption;
+  BoxIcon icon = BoxIcon::kNone;
+  std::vector<Answer> buttons;  // in the box's order
+  // Modal over the main window, which owns it, with the first button the default
+  // where the system says which one is.
+  bool held_by_window = false;
+};
+
+// Answers the message boxes in the order they appear with the answers queued; a box
+// without an answer queued counts as unexpected and is closed.
+class BoxUser {
+ public:
+  virtual ~BoxUser() = default;
+  virtual BoxUser& Then(Answer answer) = 0;
+  virtual std::vector<BoxSeen> Seen() const = 0;
+  virtual int Unexpected() const = 0;
+};
 
 class WindowDriver {
  public:
@@ -45,6 +71,14 @@ class WindowDriver {
   virtual Text Title() const = 0;
   // Handles the messages the window has sent itself for later.
   virtual void FlushMessages() = 0;
+  // Characters into the box, one keystroke each, as typing does.
+  virtual void TypeText(const char* name, TextView text) = 0;
+  // The user who answers the boxes from now on, until it is gone.
+  virtual std::unique_ptr<BoxUser> AnswerBoxes() = 0;
+  // The arrow, not the hourglass.
+  virtual bool CursorIsDefault() const = 0;
+  // The pauses for messages since the window was made: none unless a run was busy.
+  virtual int Pumps() const = 0;
 };
 
 // A name in a folder, written in UTF-8, as the window shows it.

@@ -127,6 +127,10 @@ class TestWindow : public WindowDriver {
   bool IsVisible() const override { return IsWindowVisible(hwnd()) != FALSE; }
   Text Title() const override;
   void FlushMessages() override { HandlePendingMessages(); }
+  void TypeText(const char* name, TextView text) override { Type(control(name), text); }
+  std::unique_ptr<BoxUser> AnswerBoxes() override;
+  bool CursorIsDefault() const override;
+  int Pumps() const override;
   // Characters into the control, one WM_CHAR each, as typing does.
   static void Type(HWND control, TextView text);
   // A key pressed on the control with the given modifiers held, through the

@@ -83,15 +83,6 @@ class OperationTest : public ::testing::Test {
     EXPECT_EQ(App().Cursor(), ui::ScreenCursor::kDefault);
   }
 
-  void ExpectUntouched(TestWindow& w, const Text& password) {
-    EXPECT_EQ(ReadFile(file_), content_);
-    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-    EXPECT_EQ(w.text("txtFileName"), T(file_));
-    EXPECT_EQ(w.text("txtPassword"), password);
-    EXPECT_EQ(App().pumps, 0);  // the busy state was never entered
-    EXPECT_EQ(FilesIn(dir_.path()), 1u);
-  }
-
   // What sigillo-cli writes for the same content and password.
   std::string CliEncrypted(const std::string& password) {
     WriteFile(dir_ / "pw", password + "\n");
@@ -112,29 +103,6 @@ class OperationTest : public ::testing::Test {
   fs::path file_ = dir_ / "secret.txt";
   std::string content_ = "The plain content, nothing more.\n";
 };
-
-TEST_F(OperationTest, NoAtTheFirstQuestionChangesNothing) {
-  TestWindow w;
-  Fill(w, u"pw", u"pw");
-  BoxAnswerer user;
-  user.Then(IDNO);
-  w.Click("btnEncrypt");
-  ExpectBoxes(user, {kContinue}, w.hwnd());
-  ExpectUntouched(w, u"pw");
-  EXPECT_TRUE(w.enabled("btnEncrypt"));
-}
-
-TEST_F(OperationTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
-  TestWindow w;
-  Fill(w, u"pw", u"pw");
-  BoxAnswerer user;
-  user.Then(IDYES).Then(IDNO).Then(IDOK);
-  w.Click("btnEncrypt");
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
-  EXPECT_EQ(ReadFile(file_), content_);
-  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-  ExpectIdleAndEmpty(w);
-}
 
 TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
   content_ = PatternBytes(70000, 7);
@@ -171,85 +139,6 @@ TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_EQ(FilesIn(dir_.path()), 1u);
   ExpectIdleAndEmpty(w);
-}
-
-TEST_F(OperationTest, WrongPasswordKeepsTheEncryptedFile) {
-  TestWindow w;
-  Fill(w, u"right", u"right");
-  BoxAnswerer user;
-  user.Then(IDYES).Then(IDYES).Then(IDOK);
-  w.frm().btnEncryptClick();
-  const std::string sealed = ReadFile(file_);
-
-  BoxAnswerer again;
-  again.Then(IDYES).Then(IDOK);
-  Fill(w, u"wrong", u"wrong");
-  w.frm().btnDecryptClick();
-  ExpectBoxes(again,
-              {kContinue,
-               {u"Ett fel uppstod. Antingen har fel lösenord använts eller så är filen skadad.",
-                u"Fel", 16}},
-              w.hwnd());
-  EXPECT_EQ(ReadFile(file_), sealed);
-  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-  ExpectIdleAndEmpty(w);
-}
-
-TEST_F(OperationTest, RefusalsShowOneErrorAndKeepTheInputs) {
-  struct Case {
-    const char* name;
-    Text password;
-    Text repeated;
-    bool leftover_temp;
-    Text message;
-  };
-  const std::vector<Case> cases = {
-      {"no password", u"", u"pw", false, u"Ange lösenordet."},
-      {"no repetition", u"pw", u"", false, u"Ange lösenordet."},
-      {"letter case differs", u"pw", u"PW", false, u"Lösenorden matchar inte."},
-      {"leftover temporary file", u"pw", u"pw", true,
-       u"Den temporära filen (.TMP) som kommer användas finns redan."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    TestWindow w;
-    if (c.leftover_temp) WriteFile(dir_ / "secret.TMP", "left over");
-    Fill(w, c.password, c.repeated);
-    BoxAnswerer user;
-    user.Then(IDOK);
-    w.frm().btnEncryptClick();
-    ExpectBoxes(user, {{c.message, u"Fel", 16}}, w.hwnd());
-    EXPECT_EQ(ReadFile(file_), content_);
-    EXPECT_EQ(w.text("txtFileName"), T(file_));
-    EXPECT_EQ(w.text("txtPassword"), c.password);
-    EXPECT_EQ(w.text("txtRepeatPassword"), c.repeated);
-    EXPECT_EQ(App().pumps, 0);
-    if (c.leftover_temp) {
-      EXPECT_EQ(ReadFile(dir_ / "secret.TMP"), "left over");
-      fs::remove(dir_ / "secret.TMP");
-    }
-  }
-}
-
-TEST_F(OperationTest, SecondLanguageTexts) {
-  TestWindow w({u"/english"}, 1053);
-  Fill(w, u"pw", u"pw");
-  BoxAnswerer user;
-  user.Then(IDYES).Then(IDNO).Then(IDOK);
-  w.frm().btnEncryptClick();
-  ExpectBoxes(
-      user,
-      {{u"Continue?", u"Confirm", 32},
-       {u"现在，到临时文件加密文件。 希望完成加密和销毁原始文件并将其替换为加密的临时文件吗?",
-        u"Confirm", 32},
-       {u"Done!", u"Information", 64}},
-      w.hwnd());
-
-  BoxAnswerer refused;
-  refused.Then(IDOK);
-  Fill(w, u"pw", u"px");
-  w.frm().btnEncryptClick();
-  ExpectBoxes(refused, {{u"密码不匹配.", u"Error", 16}}, w.hwnd());
 }
 
 // The window during a long run: locked inputs, the hourglass, a usable menu, and

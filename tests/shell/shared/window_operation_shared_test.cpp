@@ -1,0 +1,201 @@
+// Encrypt runs through the window that end at a question or an error, every box
+// answered by the test as a user would, the same on both systems.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+#include "window_driver.h"
+
+namespace sigillo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Text kComplete =
+    u"Filen är nu krypterad till en temporär fil. Vill du fullfölja krypteringen och förstöra "
+    u"originalfilen och ersätta den med den krypterade temporära filen?";
+
+// A box as the test expects it; a question has Yes and No, anything else OK.
+struct Box {
+  Text text;
+  Text caption;
+  BoxIcon icon;
+};
+
+const Box kContinue{u"Fortsätta?", u"Bekräfta", BoxIcon::kQuestion};
+const Box kCompleteBox{kComplete, u"Bekräfta", BoxIcon::kQuestion};
+const Box kDone{u"Klart!", u"Information", BoxIcon::kInformation};
+
+void ExpectBoxes(const BoxUser& user, const std::vector<Box>& expected) {
+  EXPECT_EQ(user.Unexpected(), 0);
+  const std::vector<BoxSeen> seen = user.Seen();
+  ASSERT_EQ(seen.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(seen[i].text, expected[i].text);
+    EXPECT_EQ(seen[i].caption, expected[i].caption);
+    EXPECT_EQ(seen[i].icon, expected[i].icon);
+    const std::vector<Answer> buttons = expected[i].icon == BoxIcon::kQuestion
+                                            ? std::vector<Answer>{Answer::kYes, Answer::kNo}
+                                            : std::vector<Answer>{Answer::kOk};
+    EXPECT_EQ(seen[i].buttons, buttons);
+    EXPECT_TRUE(seen[i].held_by_window);
+  }
+}
+
+class OperationQuestionsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { WriteFile(file_, content_); }
+
+  Text FileText() const { return file_.u16string(); }
+
+  // Names the file and types the passwords, as the user does.
+  void Fill(WindowDriver& w, TextView password, TextView repeated) {
+    w.ShowActive();
+    w.SetControlText("txtFileName", FileText());
+    w.FocusControl("txtPassword");
+    w.TypeText("txtPassword", password);
+    w.FocusControl("txtRepeatPassword");
+    w.TypeText("txtRepeatPassword", repeated);
+  }
+
+  void ExpectIdleAndEmpty(WindowDriver& w) {
+    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
+      EXPECT_TRUE(w.ControlText(name).empty()) << name;
+      EXPECT_TRUE(w.IsControlEnabled(name)) << name;
+    }
+    EXPECT_TRUE(w.IsControlEnabled("btnBrowse"));
+    EXPECT_FALSE(w.IsControlEnabled("btnEncrypt"));
+    EXPECT_FALSE(w.IsControlEnabled("btnDecrypt"));
+    EXPECT_TRUE(w.ControlText("lblStatus").empty());
+    EXPECT_EQ(w.FocusName(), "txtFileName");
+    EXPECT_TRUE(w.CursorIsDefault());
+  }
+
+  size_t FilesInFolder() const {
+    return static_cast<size_t>(
+        std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()));
+  }
+
+  void ExpectUntouched(WindowDriver& w, TextView password) {
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+    EXPECT_EQ(w.ControlText("txtFileName"), FileText());
+    EXPECT_EQ(w.ControlText("txtPassword"), password);
+    EXPECT_EQ(w.Pumps(), 0);  // the busy state was never entered
+    EXPECT_EQ(FilesInFolder(), 1u);
+  }
+
+  TempDir dir_;
+  fs::path file_ = dir_ / "secret.txt";
+  std::string content_ = "The plain content, nothing more.\n";
+};
+
+TEST_F(OperationQuestionsTest, NoAtTheFirstQuestionChangesNothing) {
+  const auto w = OpenWindow();
+  Fill(*w, u"pw", u"pw");
+  const auto user = w->AnswerBoxes();
+  user->Then(Answer::kNo);
+  w->ClickButton("btnEncrypt");
+  ExpectBoxes(*user, {kContinue});
+  ExpectUntouched(*w, u"pw");
+  EXPECT_TRUE(w->IsControlEnabled("btnEncrypt"));
+}
+
+TEST_F(OperationQuestionsTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
+  const auto w = OpenWindow();
+  Fill(*w, u"pw", u"pw");
+  const auto user = w->AnswerBoxes();
+  user->Then(Answer::kYes).Then(Answer::kNo).Then(Answer::kOk);
+  w->ClickButton("btnEncrypt");
+  ExpectBoxes(*user, {kContinue, kCompleteBox, kDone});
+  EXPECT_EQ(ReadFile(file_), content_);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(*w);
+}
+
+TEST_F(OperationQuestionsTest, WrongPasswordKeepsTheEncryptedFile) {
+  const auto w = OpenWindow();
+  Fill(*w, u"right", u"right");
+  {
+    const auto user = w->AnswerBoxes();
+    user->Then(Answer::kYes).Then(Answer::kYes).Then(Answer::kOk);
+    w->frm().btnEncryptClick();
+  }
+  const std::string sealed = ReadFile(file_);
+
+  const auto again = w->AnswerBoxes();
+  again->Then(Answer::kYes).Then(Answer::kOk);
+  Fill(*w, u"wrong", u"wrong");
+  w->frm().btnDecryptClick();
+  ExpectBoxes(*again,
+              {kContinue,
+               {u"Ett fel uppstod. Antingen har fel lösenord använts eller så är filen skadad.",
+                u"Fel", BoxIcon::kError}});
+  EXPECT_EQ(ReadFile(file_), sealed);
+  EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
+  ExpectIdleAndEmpty(*w);
+}
+
+TEST_F(OperationQuestionsTest, RefusalsShowOneErrorAndKeepTheInputs) {
+  struct Case {
+    const char* name;
+    Text password;
+    Text repeated;
+    bool leftover_temp;
+    Text message;
+  };
+  const std::vector<Case> cases = {
+      {"no password", u"", u"pw", false, u"Ange lösenordet."},
+      {"no repetition", u"pw", u"", false, u"Ange lösenordet."},
+      {"letter case differs", u"pw", u"PW", false, u"Lösenorden matchar inte."},
+      {"leftover temporary file", u"pw", u"pw", true,
+       u"Den temporära filen (.TMP) som kommer användas finns redan."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto w = OpenWindow();
+    if (c.leftover_temp) WriteFile(dir_ / "secret.TMP", "left over");
+    Fill(*w, c.password, c.repeated);
+    const auto user = w->AnswerBoxes();
+    user->Then(Answer::kOk);
+    w->frm().btnEncryptClick();
+    ExpectBoxes(*user, {{c.message, u"Fel", BoxIcon::kError}});
+    EXPECT_EQ(ReadFile(file_), content_);
+    EXPECT_EQ(w->ControlText("txtFileName"), FileText());
+    EXPECT_EQ(w->ControlText("txtPassword"), c.password);
+    EXPECT_EQ(w->ControlText("txtRepeatPassword"), c.repeated);
+    EXPECT_EQ(w->Pumps(), 0);
+    if (c.leftover_temp) {
+      EXPECT_EQ(ReadFile(dir_ / "secret.TMP"), "left over");
+      fs::remove(dir_ / "secret.TMP");
+    }
+  }
+}
+
+TEST_F(OperationQuestionsTest, SecondLanguageTexts) {
+  const auto w = OpenWindow({u"/english"}, 1053);
+  Fill(*w, u"pw", u"pw");
+  {
+    const auto user = w->AnswerBoxes();
+    user->Then(Answer::kYes).Then(Answer::kNo).Then(Answer::kOk);
+    w->frm().btnEncryptClick();
+    ExpectBoxes(
+        *user,
+        {{u"Continue?", u"Confirm", BoxIcon::kQuestion},
+         {u"现在，到临时文件加密文件。 希望完成加密和销毁原始文件并将其替换为加密的临时文件吗?",
+          u"Confirm", BoxIcon::kQuestion},
+         {u"Done!", u"Information", BoxIcon::kInformation}});
+  }
+  const auto refused = w->AnswerBoxes();
+  refused->Then(Answer::kOk);
+  Fill(*w, u"pw", u"px");
+  w->frm().btnEncryptClick();
+  ExpectBoxes(*refused, {{u"密码不匹配.", u"Error", BoxIcon::kError}});
+}
+
+}  // namespace
+}  // namespace sigillo::test
