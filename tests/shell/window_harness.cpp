@@ -224,59 +224,50 @@ void TestWindow::TypeText(const char* name, TextView text) {
   Type(edit(name), Q(text));
 }
 
+WindowBoxUser::WindowBoxUser(const TestWindow& window) : window_(window.window()) {}
+
+BoxUser& WindowBoxUser::Then(Answer answer) {
+  answerer.Then(answer == Answer::kYes  ? QMessageBox::Yes
+                : answer == Answer::kNo ? QMessageBox::No
+                                        : QMessageBox::Ok);
+  return *this;
+}
+
 namespace {
 
-class QtBoxUser : public BoxUser {
- public:
-  explicit QtBoxUser(QWidget* window) : window_(window) {}
-
-  BoxUser& Then(Answer answer) override {
-    answerer_.Then(answer == Answer::kYes  ? QMessageBox::Yes
-                   : answer == Answer::kNo ? QMessageBox::No
-                                           : QMessageBox::Ok);
-    return *this;
+BoxIcon IconOf(QMessageBox::Icon icon) {
+  switch (icon) {
+    case QMessageBox::Critical:
+      return BoxIcon::kError;
+    case QMessageBox::Question:
+      return BoxIcon::kQuestion;
+    case QMessageBox::Information:
+      return BoxIcon::kInformation;
+    default:
+      return BoxIcon::kNone;
   }
-
-  std::vector<BoxSeen> Seen() const override {
-    std::vector<BoxSeen> boxes;
-    for (const SeenBox& box : answerer_.seen) {
-      BoxSeen seen{T(box.text), T(box.caption), IconOf(box.icon), {}, false};
-      for (const QString& word : box.buttons)
-        seen.buttons.push_back(word == "Yes"  ? Answer::kYes
-                               : word == "No" ? Answer::kNo
-                               : word == "OK" ? Answer::kOk
-                                              : Answer::kOther);
-      seen.held_by_window = box.modal && box.owner == window_ && !box.buttons.isEmpty() &&
-                            box.default_button == box.buttons.front();
-      boxes.push_back(seen);
-    }
-    return boxes;
-  }
-
-  int Unexpected() const override { return answerer_.unexpected; }
-
- private:
-  static BoxIcon IconOf(QMessageBox::Icon icon) {
-    switch (icon) {
-      case QMessageBox::Critical:
-        return BoxIcon::kError;
-      case QMessageBox::Question:
-        return BoxIcon::kQuestion;
-      case QMessageBox::Information:
-        return BoxIcon::kInformation;
-      default:
-        return BoxIcon::kNone;
-    }
-  }
-
-  QWidget* window_;
-  BoxAnswerer answerer_;
-};
+}
 
 }  // namespace
 
+std::vector<BoxSeen> WindowBoxUser::Seen() const {
+  std::vector<BoxSeen> boxes;
+  for (const SeenBox& box : answerer.seen) {
+    BoxSeen seen{T(box.text), T(box.caption), IconOf(box.icon), {}, false};
+    for (const QString& word : box.buttons)
+      seen.buttons.push_back(word == "Yes"  ? Answer::kYes
+                             : word == "No" ? Answer::kNo
+                             : word == "OK" ? Answer::kOk
+                                            : Answer::kOther);
+    seen.held_by_window = box.modal && box.owner == window_ && !box.buttons.isEmpty() &&
+                          box.default_button == box.buttons.front();
+    boxes.push_back(seen);
+  }
+  return boxes;
+}
+
 std::unique_ptr<BoxUser> TestWindow::AnswerBoxes() {
-  return std::make_unique<QtBoxUser>(window());
+  return std::make_unique<WindowBoxUser>(*this);
 }
 
 bool TestWindow::CursorIsDefault() const {

@@ -121,6 +121,21 @@ class TestWindow : public WindowDriver {
   std::unique_ptr<TfrmMain> frm_;
 };
 
+// The answerer behind the shared tests' user, for tests that look into the boxes
+// while they are open.
+class WindowBoxUser : public BoxUser {
+ public:
+  explicit WindowBoxUser(const TestWindow& window);
+  BoxUser& Then(Answer answer) override;
+  std::vector<BoxSeen> Seen() const override;
+  int Unexpected() const override { return answerer.unexpected; }
+
+  BoxAnswerer answerer;
+
+ private:
+  QWidget* window_;
+};
+
 // Text <-> QString and file names for the tests.
 QString Q(TextView text);
 Text T(const QString& text);

@@ -14,48 +14,13 @@
 #include <vector>
 
 #include "support/temp_dir.h"
+#include "window_boxes.h"
 #include "window_harness.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr QMessageBox::StandardButton kYes = QMessageBox::Yes;
-constexpr QMessageBox::StandardButton kNo = QMessageBox::No;
-constexpr QMessageBox::StandardButton kOk = QMessageBox::Ok;
-
-const QString kComplete = QStringLiteral(
-    "Filen är nu krypterad till en temporär fil. Vill du fullfölja krypteringen och förstöra "
-    "originalfilen och ersätta den med den krypterade temporära filen?");
-
-// A box as the test expects it: text, caption, icon and buttons.
-struct Box {
-  QString text;
-  QString caption;
-  QMessageBox::Icon icon;
-};
-
-const Box kContinue{"Fortsätta?", "Bekräfta", QMessageBox::Question};
-const Box kCompleteBox{kComplete, "Bekräfta", QMessageBox::Question};
-const Box kDone{"Klart!", "Information", QMessageBox::Information};
-
-void ExpectBoxes(const BoxAnswerer& user, const std::vector<Box>& expected, QWidget* owner) {
-  EXPECT_EQ(user.unexpected, 0);
-  ASSERT_EQ(user.seen.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE(i);
-    const SeenBox& seen = user.seen[i];
-    EXPECT_EQ(seen.text, expected[i].text);
-    EXPECT_EQ(seen.caption, expected[i].caption);
-    EXPECT_EQ(seen.icon, expected[i].icon);
-    const bool question = expected[i].icon == QMessageBox::Question;
-    EXPECT_EQ(seen.buttons, question ? QStringList({"Yes", "No"}) : QStringList({"OK"}));
-    EXPECT_EQ(seen.default_button, question ? "Yes" : "OK");
-    EXPECT_TRUE(seen.modal);
-    EXPECT_EQ(seen.owner, owner);
-  }
-}
 
 class OperationTest : public ::testing::Test {
  protected:
@@ -93,18 +58,18 @@ class OperationTest : public ::testing::Test {
 TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
   TestWindow w;
   Fill(w, "pässwörd", "pässwörd");
-  BoxAnswerer user;
+  WindowBoxUser user(w);
   // "Done" comes while the inputs are still locked.
   std::vector<bool> locked_at_box;
-  user.on_box = [&](const SeenBox&) {
+  user.answerer.on_box = [&](const SeenBox&) {
     locked_at_box.push_back(!w.edit("txtFileName")->isEnabled());
     // A box waits for the user: no hourglass over it, even in the middle of a run.
     const QCursor* cursor = QApplication::overrideCursor();
     EXPECT_TRUE(cursor == nullptr || cursor->shape() == Qt::ArrowCursor);
   };
-  user.Then(kYes).Then(kYes).Then(kOk);
+  user.Then(Answer::kYes).Then(Answer::kYes).Then(Answer::kOk);
   QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
   EXPECT_EQ(locked_at_box, (std::vector<bool>{false, true, true}));
   ExpectIdleAndEmpty(w);
   const std::string sealed = ReadFile(file_);
@@ -112,12 +77,12 @@ TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
   EXPECT_EQ(sealed.substr(0, 8), "$QZ2048$");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
 
-  BoxAnswerer again;
-  again.Then(kYes).Then(kOk);
+  WindowBoxUser again(w);
+  again.Then(Answer::kYes).Then(Answer::kOk);
   Fill(w, "pässwörd", "pässwörd");
   EXPECT_TRUE(w.button("btnDecrypt")->isEnabled());
   QTest::keyClick(w.edit("txtRepeatPassword"), Qt::Key_Enter);  // the default button
-  ExpectBoxes(again, {kContinue, kDone}, w.window());
+  ExpectBoxes(again, {kContinue, kDone});
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()), 1);
   ExpectIdleAndEmpty(w);
@@ -154,11 +119,11 @@ TEST_F(OperationTest, BusyStateDuringALargeFile) {
          cursor != nullptr && cursor->shape() == Qt::WaitCursor,
          w.action("mnuMainFileQuit")->isEnabled() && w.action("mnuMainHelpAbout")->isEnabled()});
   };
-  BoxAnswerer user;
-  user.Then(kYes).Then(kYes).Then(kOk);
+  WindowBoxUser user(w);
+  user.Then(Answer::kYes).Then(Answer::kYes).Then(Answer::kOk);
   w.frm().btnEncryptClick();
   App().on_pump = nullptr;
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
 
   const QRegularExpression progress(QStringLiteral("^(Beräknar|Krypterar|Förstör) (\\d+) %$"));
   std::map<QString, std::vector<int>> passes;
@@ -196,11 +161,11 @@ TEST_F(OperationTest, FailureInTheRunShowsOneErrorAndEmptiesTheWindow) {
   TestWindow w;
   Fill(w, "pw", "pw");
   EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());  // not known to be encrypted
-  BoxAnswerer user;
-  user.Then(kYes).Then(kOk);
+  WindowBoxUser user(w);
+  user.Then(Answer::kYes).Then(Answer::kOk);
   w.frm().btnEncryptClick();
   ::close(held);
-  ExpectBoxes(user, {kContinue, {"Ett fel uppstod.", "Fel", QMessageBox::Critical}}, w.window());
+  ExpectBoxes(user, {kContinue, {u"Ett fel uppstod.", u"Fel", BoxIcon::kError}});
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
   ExpectIdleAndEmpty(w);
@@ -226,13 +191,13 @@ TEST_P(QuitDuringRunTest, TakesEffectAfterTheRun) {
     }
     visible_after_quit = w.window()->isVisible();
   };
-  BoxAnswerer user;
-  user.on_box = [&](const SeenBox&) { EXPECT_TRUE(w.window()->isVisible()); };
-  user.Then(kYes).Then(kNo).Then(kOk);
+  WindowBoxUser user(w);
+  user.answerer.on_box = [&](const SeenBox&) { EXPECT_TRUE(w.window()->isVisible()); };
+  user.Then(Answer::kYes).Then(Answer::kNo).Then(Answer::kOk);
   QTest::mouseClick(w.button("btnEncrypt"), Qt::LeftButton);
   EXPECT_TRUE(quit_asked);
   EXPECT_TRUE(visible_after_quit);
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.window());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
   EXPECT_FALSE(w.window()->isVisible());
   EXPECT_EQ(ReadFile(file_), content_);
 }

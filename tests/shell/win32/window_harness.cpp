@@ -293,56 +293,47 @@ Text TestWindow::Title() const {
   return WindowTextOf(hwnd());
 }
 
+WindowBoxUser::WindowBoxUser(const TestWindow& window) : window_(window.hwnd()) {}
+
+BoxUser& WindowBoxUser::Then(Answer answer) {
+  answerer.Then(answer == Answer::kYes ? IDYES : answer == Answer::kNo ? IDNO : IDOK);
+  return *this;
+}
+
 namespace {
 
-class Win32BoxUser : public BoxUser {
- public:
-  explicit Win32BoxUser(HWND window) : window_(window) {}
-
-  BoxUser& Then(Answer answer) override {
-    answerer_.Then(answer == Answer::kYes ? IDYES : answer == Answer::kNo ? IDNO : IDOK);
-    return *this;
+BoxIcon IconOf(uint32_t icon) {
+  switch (icon) {
+    case MB_ICONERROR:
+      return BoxIcon::kError;
+    case MB_ICONQUESTION:
+      return BoxIcon::kQuestion;
+    case MB_ICONINFORMATION:
+      return BoxIcon::kInformation;
+    default:
+      return BoxIcon::kNone;
   }
-
-  std::vector<BoxSeen> Seen() const override {
-    std::vector<BoxSeen> boxes;
-    for (const SeenBox& box : answerer_.seen) {
-      BoxSeen seen{box.text, box.caption, IconOf(box.icon), {}, false};
-      for (const int id : box.buttons)
-        seen.buttons.push_back(id == IDYES  ? Answer::kYes
-                               : id == IDNO ? Answer::kNo
-                               : id == IDOK ? Answer::kOk
-                                            : Answer::kOther);
-      seen.held_by_window = box.owner == window_ && box.owner_disabled;
-      boxes.push_back(seen);
-    }
-    return boxes;
-  }
-
-  int Unexpected() const override { return answerer_.unexpected; }
-
- private:
-  static BoxIcon IconOf(uint32_t icon) {
-    switch (icon) {
-      case MB_ICONERROR:
-        return BoxIcon::kError;
-      case MB_ICONQUESTION:
-        return BoxIcon::kQuestion;
-      case MB_ICONINFORMATION:
-        return BoxIcon::kInformation;
-      default:
-        return BoxIcon::kNone;
-    }
-  }
-
-  HWND window_;
-  BoxAnswerer answerer_;
-};
+}
 
 }  // namespace
 
+std::vector<BoxSeen> WindowBoxUser::Seen() const {
+  std::vector<BoxSeen> boxes;
+  for (const SeenBox& box : answerer.seen) {
+    BoxSeen seen{box.text, box.caption, IconOf(box.icon), {}, false};
+    for (const int id : box.buttons)
+      seen.buttons.push_back(id == IDYES  ? Answer::kYes
+                             : id == IDNO ? Answer::kNo
+                             : id == IDOK ? Answer::kOk
+                                          : Answer::kOther);
+    seen.held_by_window = box.owner == window_ && box.owner_disabled;
+    boxes.push_back(seen);
+  }
+  return boxes;
+}
+
 std::unique_ptr<BoxUser> TestWindow::AnswerBoxes() {
-  return std::make_unique<Win32BoxUser>(hwnd());
+  return std::make_unique<WindowBoxUser>(*this);
 }
 
 bool TestWindow::CursorIsDefault() const {

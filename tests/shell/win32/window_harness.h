@@ -146,6 +146,23 @@ class TestWindow : public WindowDriver {
   std::unique_ptr<TfrmMain> frm_;
 };
 
+// The answerer behind the shared tests' user, for tests that look into the boxes
+// while they are open.
+class WindowBoxUser : public BoxUser {
+ public:
+  explicit WindowBoxUser(const TestWindow& window);
+  WindowBoxUser(const WindowBoxUser&) = delete;
+  WindowBoxUser& operator=(const WindowBoxUser&) = delete;
+  BoxUser& Then(Answer answer) override;
+  std::vector<BoxSeen> Seen() const override;
+  int Unexpected() const override { return answerer.unexpected; }
+
+  BoxAnswerer answerer;
+
+ private:
+  HWND window_;
+};
+
 // Texts for the tests.
 Text T(const std::filesystem::path& path);
 Text T(const std::string& utf8);

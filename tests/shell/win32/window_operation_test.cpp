@@ -11,45 +11,13 @@
 #include "support/held_file.h"
 #include "support/temp_dir.h"
 #include "toolz/wide_text.h"
+#include "window_boxes.h"
 #include "window_harness.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-const Text kComplete =
-    u"Filen är nu krypterad till en temporär fil. Vill du fullfölja krypteringen och förstöra "
-    u"originalfilen och ersätta den med den krypterade temporära filen?";
-
-// A box as the test expects it: text, caption and icon (16 error, 32 question,
-// 64 information).
-struct Box {
-  Text text;
-  Text caption;
-  uint32_t icon;
-};
-
-const Box kContinue{u"Fortsätta?", u"Bekräfta", 32};
-const Box kCompleteBox{kComplete, u"Bekräfta", 32};
-const Box kDone{u"Klart!", u"Information", 64};
-
-void ExpectBoxes(const BoxAnswerer& user, const std::vector<Box>& expected, HWND owner) {
-  EXPECT_EQ(user.unexpected, 0);
-  ASSERT_EQ(user.seen.size(), expected.size());
-  for (size_t i = 0; i < expected.size(); ++i) {
-    SCOPED_TRACE(i);
-    const SeenBox& seen = user.seen[i];
-    EXPECT_EQ(seen.text, expected[i].text);
-    EXPECT_EQ(seen.caption, expected[i].caption);
-    EXPECT_EQ(seen.icon, expected[i].icon);
-    const std::vector<int> buttons =
-        expected[i].icon == 32 ? std::vector<int>{IDYES, IDNO} : std::vector<int>{IDOK};
-    EXPECT_EQ(seen.buttons, buttons);
-    EXPECT_EQ(seen.owner, owner);
-    EXPECT_TRUE(seen.owner_disabled);
-  }
-}
 
 size_t FilesIn(const fs::path& folder) {
   return static_cast<size_t>(
@@ -112,30 +80,30 @@ TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
 
   TestWindow w;
   Fill(w, u"pässwörd", u"pässwörd");
-  BoxAnswerer user;
+  WindowBoxUser user(w);
   // "Done" comes while the inputs are still locked, after the hourglass. (The
   // question in the middle of the run has the arrow of its own window.)
   std::vector<bool> locked_at_box;
   std::vector<bool> hourglass_at_box;
-  user.on_box = [&](const SeenBox&) {
+  user.answerer.on_box = [&](const SeenBox&) {
     locked_at_box.push_back(!w.enabled("txtFileName"));
     hourglass_at_box.push_back(App().Cursor() == ui::ScreenCursor::kHourGlass);
   };
-  user.Then(IDYES).Then(IDYES).Then(IDOK);
+  user.Then(Answer::kYes).Then(Answer::kYes).Then(Answer::kOk);
   w.Click("btnEncrypt");
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
   EXPECT_EQ(locked_at_box, (std::vector<bool>{false, true, true}));
   EXPECT_EQ(hourglass_at_box, (std::vector<bool>{false, true, false}));
   ExpectIdleAndEmpty(w);
   EXPECT_EQ(ReadFile(file_), expected);  // byte for byte
   EXPECT_EQ(FilesIn(dir_.path()), 1u);
 
-  BoxAnswerer again;
-  again.Then(IDYES).Then(IDOK);
+  WindowBoxUser again(w);
+  again.Then(Answer::kYes).Then(Answer::kOk);
   Fill(w, u"pässwörd", u"pässwörd");
   EXPECT_TRUE(w.enabled("btnDecrypt"));
   TestWindow::Key(w.control("txtRepeatPassword"), VK_RETURN);  // the default button
-  ExpectBoxes(again, {kContinue, kDone}, w.hwnd());
+  ExpectBoxes(again, {kContinue, kDone});
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_EQ(FilesIn(dir_.path()), 1u);
   ExpectIdleAndEmpty(w);
@@ -171,11 +139,11 @@ TEST_F(OperationTest, BusyStateDuringALargeFile) {
                      App().Cursor() == ui::ScreenCursor::kHourGlass && GetCursor() == wait,
                      usable && IsWindowEnabled(w.hwnd())});
   };
-  BoxAnswerer user;
-  user.Then(IDYES).Then(IDYES).Then(IDOK);
+  WindowBoxUser user(w);
+  user.Then(Answer::kYes).Then(Answer::kYes).Then(Answer::kOk);
   w.frm().btnEncryptClick();
   App().on_pump = nullptr;
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
 
   std::map<Text, std::vector<int>> passes;
   for (size_t i = 0; i < pumps.size(); ++i) {
@@ -211,14 +179,14 @@ TEST_F(OperationTest, BusyStateDuringALargeFile) {
 TEST_F(OperationTest, FailureInTheRunShowsOneErrorAndEmptiesTheWindow) {
   TestWindow w;
   Fill(w, u"pw", u"pw");
-  BoxAnswerer user;
-  user.Then(IDYES).Then(IDOK);
+  WindowBoxUser user(w);
+  user.Then(Answer::kYes).Then(Answer::kOk);
   {
     HeldFile held(file_);
     ASSERT_TRUE(held.held());
     w.frm().btnEncryptClick();
   }
-  ExpectBoxes(user, {kContinue, {u"Ett fel uppstod.", u"Fel", 16}}, w.hwnd());
+  ExpectBoxes(user, {kContinue, {u"Ett fel uppstod.", u"Fel", BoxIcon::kError}});
   EXPECT_EQ(ReadFile(file_), content_);
   EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
   ExpectIdleAndEmpty(w);
@@ -252,13 +220,13 @@ TEST_P(QuitDuringRunTest, TakesEffectAfterTheRun) {
     }
     visible_after_quit = IsWindowVisible(w.hwnd()) != FALSE;
   };
-  BoxAnswerer user;
-  user.on_box = [&](const SeenBox&) { EXPECT_TRUE(IsWindowVisible(w.hwnd())); };
-  user.Then(IDYES).Then(IDNO).Then(IDOK);
+  WindowBoxUser user(w);
+  user.answerer.on_box = [&](const SeenBox&) { EXPECT_TRUE(IsWindowVisible(w.hwnd())); };
+  user.Then(Answer::kYes).Then(Answer::kNo).Then(Answer::kOk);
   w.Click("btnEncrypt");
   EXPECT_TRUE(quit_asked);
   EXPECT_TRUE(visible_after_quit);
-  ExpectBoxes(user, {kContinue, kCompleteBox, kDone}, w.hwnd());
+  ExpectBoxes(user, {kContinue, kCompleteBox, kDone});
   EXPECT_FALSE(IsWindowVisible(w.hwnd()));
   EXPECT_EQ(ReadFile(file_), content_);
 }
