@@ -16,48 +16,16 @@
 #include "support/temp_dir.h"
 #include "window_boxes.h"
 #include "window_harness.h"
+#include "window_operation_fixture.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class OperationTest : public ::testing::Test {
- protected:
-  void SetUp() override { WriteFile(file_, content_); }
-
-  // Names the file and types the passwords, as the user does.
-  void Fill(TestWindow& w, const QString& password, const QString& repeated) {
-    w.ShowActive();
-    w.edit("txtFileName")->setText(Q(T(file_.string())));
-    w.edit("txtPassword")->setFocus();
-    TestWindow::Type(w.edit("txtPassword"), password);
-    w.edit("txtRepeatPassword")->setFocus();
-    TestWindow::Type(w.edit("txtRepeatPassword"), repeated);
-  }
-
-  void ExpectIdleAndEmpty(TestWindow& w) {
-    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
-      EXPECT_TRUE(w.edit(name)->text().isEmpty()) << name;
-      EXPECT_TRUE(w.edit(name)->isEnabled()) << name;
-    }
-    EXPECT_TRUE(w.button("btnBrowse")->isEnabled());
-    EXPECT_FALSE(w.button("btnEncrypt")->isEnabled());
-    EXPECT_FALSE(w.button("btnDecrypt")->isEnabled());
-    EXPECT_TRUE(w.label("lblStatus")->text().isEmpty());
-    EXPECT_EQ(w.objectNameOfFocus(), "txtFileName");
-    EXPECT_EQ(App().Cursor(), ui::ScreenCursor::kDefault);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  }
-
-  TempDir dir_;
-  fs::path file_ = dir_ / "secret.txt";
-  std::string content_ = "The plain content, nothing more.\n";
-};
-
 TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
   TestWindow w;
-  Fill(w, "pässwörd", "pässwörd");
+  Fill(w, u"pässwörd", u"pässwörd");
   WindowBoxUser user(w);
   // "Done" comes while the inputs are still locked.
   std::vector<bool> locked_at_box;
@@ -79,7 +47,7 @@ TEST_F(OperationTest, EncryptThenDecryptRestoresTheFile) {
 
   WindowBoxUser again(w);
   again.Then(Answer::kYes).Then(Answer::kOk);
-  Fill(w, "pässwörd", "pässwörd");
+  Fill(w, u"pässwörd", u"pässwörd");
   EXPECT_TRUE(w.button("btnDecrypt")->isEnabled());
   QTest::keyClick(w.edit("txtRepeatPassword"), Qt::Key_Enter);  // the default button
   ExpectBoxes(again, {kContinue, kDone});
@@ -96,7 +64,7 @@ TEST_F(OperationTest, BusyStateDuringALargeFile) {
     content_[i] = static_cast<char>(i);
   WriteFile(file_, content_);
   TestWindow w;
-  Fill(w, "pw", "pw");
+  Fill(w, u"pw", u"pw");
 
   struct Pump {
     QString status;
@@ -159,7 +127,7 @@ TEST_F(OperationTest, FailureInTheRunShowsOneErrorAndEmptiesTheWindow) {
   ASSERT_GE(held, 0);
   ASSERT_EQ(::flock(held, LOCK_EX), 0);
   TestWindow w;
-  Fill(w, "pw", "pw");
+  Fill(w, u"pw", u"pw");
   EXPECT_TRUE(w.button("btnEncrypt")->isEnabled());  // not known to be encrypted
   WindowBoxUser user(w);
   user.Then(Answer::kYes).Then(Answer::kOk);
@@ -178,7 +146,7 @@ class QuitDuringRunTest : public OperationTest, public ::testing::WithParamInter
 TEST_P(QuitDuringRunTest, TakesEffectAfterTheRun) {
   const bool from_menu = GetParam();
   TestWindow w;
-  Fill(w, "pw", "pw");
+  Fill(w, u"pw", u"pw");
   bool quit_asked = false;
   bool visible_after_quit = false;
   App().on_pump = [&] {

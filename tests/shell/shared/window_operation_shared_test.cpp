@@ -9,61 +9,14 @@
 #include "support/temp_dir.h"
 #include "window_boxes.h"
 #include "window_driver.h"
+#include "window_operation_fixture.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-class OperationQuestionsTest : public ::testing::Test {
- protected:
-  void SetUp() override { WriteFile(file_, content_); }
-
-  Text FileText() const { return file_.u16string(); }
-
-  // Names the file and types the passwords, as the user does.
-  void Fill(WindowDriver& w, TextView password, TextView repeated) {
-    w.ShowActive();
-    w.SetControlText("txtFileName", FileText());
-    w.FocusControl("txtPassword");
-    w.TypeText("txtPassword", password);
-    w.FocusControl("txtRepeatPassword");
-    w.TypeText("txtRepeatPassword", repeated);
-  }
-
-  void ExpectIdleAndEmpty(WindowDriver& w) {
-    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
-      EXPECT_TRUE(w.ControlText(name).empty()) << name;
-      EXPECT_TRUE(w.IsControlEnabled(name)) << name;
-    }
-    EXPECT_TRUE(w.IsControlEnabled("btnBrowse"));
-    EXPECT_FALSE(w.IsControlEnabled("btnEncrypt"));
-    EXPECT_FALSE(w.IsControlEnabled("btnDecrypt"));
-    EXPECT_TRUE(w.ControlText("lblStatus").empty());
-    EXPECT_EQ(w.FocusName(), "txtFileName");
-    EXPECT_TRUE(w.CursorIsDefault());
-  }
-
-  size_t FilesInFolder() const {
-    return static_cast<size_t>(
-        std::distance(fs::directory_iterator(dir_.path()), fs::directory_iterator()));
-  }
-
-  void ExpectUntouched(WindowDriver& w, TextView password) {
-    EXPECT_EQ(ReadFile(file_), content_);
-    EXPECT_FALSE(fs::exists(dir_ / "secret.TMP"));
-    EXPECT_EQ(w.ControlText("txtFileName"), FileText());
-    EXPECT_EQ(w.ControlText("txtPassword"), password);
-    EXPECT_EQ(w.Pumps(), 0);  // the busy state was never entered
-    EXPECT_EQ(FilesInFolder(), 1u);
-  }
-
-  TempDir dir_;
-  fs::path file_ = dir_ / "secret.txt";
-  std::string content_ = "The plain content, nothing more.\n";
-};
-
-TEST_F(OperationQuestionsTest, NoAtTheFirstQuestionChangesNothing) {
+TEST_F(OperationTest, NoAtTheFirstQuestionChangesNothing) {
   const auto w = OpenWindow();
   Fill(*w, u"pw", u"pw");
   const auto user = w->AnswerBoxes();
@@ -74,7 +27,7 @@ TEST_F(OperationQuestionsTest, NoAtTheFirstQuestionChangesNothing) {
   EXPECT_TRUE(w->IsControlEnabled("btnEncrypt"));
 }
 
-TEST_F(OperationQuestionsTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
+TEST_F(OperationTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSaysDone) {
   const auto w = OpenWindow();
   Fill(*w, u"pw", u"pw");
   const auto user = w->AnswerBoxes();
@@ -86,7 +39,7 @@ TEST_F(OperationQuestionsTest, NoAtTheSecondQuestionKeepsThePlainFileAndStillSay
   ExpectIdleAndEmpty(*w);
 }
 
-TEST_F(OperationQuestionsTest, WrongPasswordKeepsTheEncryptedFile) {
+TEST_F(OperationTest, WrongPasswordKeepsTheEncryptedFile) {
   const auto w = OpenWindow();
   Fill(*w, u"right", u"right");
   {
@@ -109,7 +62,7 @@ TEST_F(OperationQuestionsTest, WrongPasswordKeepsTheEncryptedFile) {
   ExpectIdleAndEmpty(*w);
 }
 
-TEST_F(OperationQuestionsTest, RefusalsShowOneErrorAndKeepTheInputs) {
+TEST_F(OperationTest, RefusalsShowOneErrorAndKeepTheInputs) {
   struct Case {
     const char* name;
     Text password;
@@ -145,7 +98,7 @@ TEST_F(OperationQuestionsTest, RefusalsShowOneErrorAndKeepTheInputs) {
   }
 }
 
-TEST_F(OperationQuestionsTest, SecondLanguageTexts) {
+TEST_F(OperationTest, SecondLanguageTexts) {
   const auto w = OpenWindow({u"/english"}, 1053);
   Fill(*w, u"pw", u"pw");
   {

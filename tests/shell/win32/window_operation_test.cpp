@@ -13,69 +13,33 @@
 #include "toolz/wide_text.h"
 #include "window_boxes.h"
 #include "window_harness.h"
+#include "window_operation_fixture.h"
 
 namespace sigillo::test {
 namespace {
 
 namespace fs = std::filesystem;
 
-size_t FilesIn(const fs::path& folder) {
-  return static_cast<size_t>(
-      std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+// What sigillo-cli writes for the same content and password.
+std::string CliEncrypted(const TempDir& dir, const std::string& content,
+                         const std::string& password) {
+  WriteFile(dir / "pw", password + "\n");
+  fs::create_directory(dir / "cli");
+  WriteFile(dir / "cli" / "plain", content);
+  ChildProcess cli({SIGILLO_CLI_PATH, "encrypt", "--password-file", Utf8Path(dir / "pw"),
+                    "--output", Utf8Path(dir / "cli" / "sealed"), Utf8Path(dir / "cli" / "plain")});
+  EXPECT_TRUE(cli.started());
+  EXPECT_EQ(cli.Wait(), 0);
+  std::string sealed = ReadFile(dir / "cli" / "sealed");
+  fs::remove_all(dir / "cli");
+  fs::remove(dir / "pw");
+  return sealed;
 }
-
-class OperationTest : public ::testing::Test {
- protected:
-  void SetUp() override { WriteFile(file_, content_); }
-
-  // Names the file and types the passwords, as the user does.
-  void Fill(TestWindow& w, const Text& password, const Text& repeated) {
-    w.ShowActive();
-    SetWindowTextW(w.control("txtFileName"), file_.c_str());
-    SetFocus(w.control("txtPassword"));
-    TestWindow::Type(w.control("txtPassword"), password);
-    SetFocus(w.control("txtRepeatPassword"));
-    TestWindow::Type(w.control("txtRepeatPassword"), repeated);
-  }
-
-  void ExpectIdleAndEmpty(TestWindow& w) {
-    for (const char* name : {"txtFileName", "txtPassword", "txtRepeatPassword"}) {
-      EXPECT_TRUE(w.text(name).empty()) << name;
-      EXPECT_TRUE(w.enabled(name)) << name;
-    }
-    EXPECT_TRUE(w.enabled("btnBrowse"));
-    EXPECT_FALSE(w.enabled("btnEncrypt"));
-    EXPECT_FALSE(w.enabled("btnDecrypt"));
-    EXPECT_TRUE(w.text("lblStatus").empty());
-    EXPECT_EQ(w.FocusName(), "txtFileName");
-    EXPECT_EQ(App().Cursor(), ui::ScreenCursor::kDefault);
-  }
-
-  // What sigillo-cli writes for the same content and password.
-  std::string CliEncrypted(const std::string& password) {
-    WriteFile(dir_ / "pw", password + "\n");
-    fs::create_directory(dir_ / "cli");
-    WriteFile(dir_ / "cli" / "plain", content_);
-    ChildProcess cli({SIGILLO_CLI_PATH, "encrypt", "--password-file", Utf8Path(dir_ / "pw"),
-                      "--output", Utf8Path(dir_ / "cli" / "sealed"),
-                      Utf8Path(dir_ / "cli" / "plain")});
-    EXPECT_TRUE(cli.started());
-    EXPECT_EQ(cli.Wait(), 0);
-    std::string sealed = ReadFile(dir_ / "cli" / "sealed");
-    fs::remove_all(dir_ / "cli");
-    fs::remove(dir_ / "pw");
-    return sealed;
-  }
-
-  TempDir dir_;
-  fs::path file_ = dir_ / "secret.txt";
-  std::string content_ = "The plain content, nothing more.\n";
-};
 
 TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
   content_ = PatternBytes(70000, 7);
   WriteFile(file_, content_);
-  const std::string expected = CliEncrypted("pässwörd");
+  const std::string expected = CliEncrypted(dir_, content_, "pässwörd");
   ASSERT_EQ(expected.size(), content_.size() + 12);
 
   TestWindow w;
@@ -96,7 +60,7 @@ TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
   EXPECT_EQ(hourglass_at_box, (std::vector<bool>{false, true, false}));
   ExpectIdleAndEmpty(w);
   EXPECT_EQ(ReadFile(file_), expected);  // byte for byte
-  EXPECT_EQ(FilesIn(dir_.path()), 1u);
+  EXPECT_EQ(FilesInFolder(), 1u);
 
   WindowBoxUser again(w);
   again.Then(Answer::kYes).Then(Answer::kOk);
@@ -105,7 +69,7 @@ TEST_F(OperationTest, EncryptThenDecryptInPlaceAsTheCommandLineDoes) {
   TestWindow::Key(w.control("txtRepeatPassword"), VK_RETURN);  // the default button
   ExpectBoxes(again, {kContinue, kDone});
   EXPECT_EQ(ReadFile(file_), content_);
-  EXPECT_EQ(FilesIn(dir_.path()), 1u);
+  EXPECT_EQ(FilesInFolder(), 1u);
   ExpectIdleAndEmpty(w);
 }
 
