@@ -108,6 +108,7 @@ class TestWindow : public WindowDriver {
   void AnswerNextBrowse(std::optional<Text> choice) override;
   int BrowseDialogsShown() const override;
   bool IsVisible() const override;
+  bool IsFormEnabled() const override { return window()->isEnabled(); }
   Text Title() const override;
   void FlushMessages() override;
   void TypeText(const char* name, TextView text) override;

@@ -68,6 +68,8 @@ class WindowDriver {
   // The Browse dialogs shown since the window was made.
   virtual int BrowseDialogsShown() const = 0;
   virtual bool IsVisible() const = 0;
+  // The window as a whole takes input (no box holds it).
+  virtual bool IsFormEnabled() const = 0;
   virtual Text Title() const = 0;
   // Handles the messages the window has sent itself for later.
   virtual void FlushMessages() = 0;

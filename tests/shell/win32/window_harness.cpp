@@ -326,7 +326,8 @@ std::vector<BoxSeen> WindowBoxUser::Seen() const {
                              : id == IDNO ? Answer::kNo
                              : id == IDOK ? Answer::kOk
                                           : Answer::kOther);
-    seen.held_by_window = box.owner == window_ && box.owner_disabled;
+    seen.held_by_window = box.owner == window_ && box.owner_disabled && !box.buttons.empty() &&
+                          box.default_button == box.buttons.front();
     boxes.push_back(seen);
   }
   return boxes;

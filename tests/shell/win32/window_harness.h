@@ -125,6 +125,7 @@ class TestWindow : public WindowDriver {
   void AnswerNextBrowse(std::optional<Text> choice) override;
   int BrowseDialogsShown() const override;
   bool IsVisible() const override { return IsWindowVisible(hwnd()) != FALSE; }
+  bool IsFormEnabled() const override { return IsWindowEnabled(hwnd()) != FALSE; }
   Text Title() const override;
   void FlushMessages() override { HandlePendingMessages(); }
   void TypeText(const char* name, TextView text) override { Type(control(name), text); }
