@@ -96,27 +96,15 @@ std::unique_ptr<OpenDialog> QtApplication::NewOpenDialog(QWidget* parent) {
 }
 
 void QtApplication::Dispatch(const std::function<void()>& handler) {
-  ++depth_;
-  try {
-    handler();
-  } catch (...) {
-    // A handler reports its own failures; anything else must not unwind through
-    // Qt's event loop, which cannot pass exceptions on.
-  }
-  --depth_;
-  if (depth_ > 0) return;
-  const std::vector<QtForm*> forms = forms_;
-  for (QtForm* form : forms) {
-    if (std::find(forms_.begin(), forms_.end(), form) != forms_.end()) form->CloseIfPending();
-  }
+  dispatch_.Dispatch(handler);
 }
 
 void QtApplication::AddForm(QtForm* form) {
-  forms_.push_back(form);
+  dispatch_.Add(form);
 }
 
 void QtApplication::RemoveForm(QtForm* form) {
-  std::erase(forms_, form);
+  dispatch_.Remove(form);
 }
 
 }  // namespace sigillo::ui::qt

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/handler_dispatch.h"
 
 class QApplication;
 class QWidget;
@@ -42,7 +43,7 @@ class QtApplication : public Application {
   // Runs a handler of the program's. Closes asked for while handlers run wait until
   // the outermost one has returned; nothing the handler throws reaches Qt's loop.
   void Dispatch(const std::function<void()>& handler);
-  bool InHandler() const { return depth_ > 0; }
+  bool InHandler() const { return dispatch_.InHandler(); }
 
   void AddForm(QtForm* form);
   void RemoveForm(QtForm* form);
@@ -53,8 +54,7 @@ class QtApplication : public Application {
   TextList arguments_;
   Text title_;
   ScreenCursor cursor_ = ScreenCursor::kDefault;
-  int depth_ = 0;
-  std::vector<QtForm*> forms_;
+  HandlerDispatch<QtForm> dispatch_;
 };
 
 }  // namespace sigillo::ui::qt

@@ -101,7 +101,7 @@ void Win32Application::ProcessMessages() {
 void Win32Application::HandleMessage(MSG& msg) {
   const HWND root = msg.hwnd != nullptr ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
   if (root != nullptr) {
-    for (Win32Form* form : forms_) {
+    for (Win32Form* form : dispatch_.Forms()) {
       if (form->hwnd() != root) continue;
       if (form->PreTranslate(msg)) return;
       break;
@@ -130,27 +130,15 @@ void Win32Application::SettingsChanged() {
 }
 
 void Win32Application::Dispatch(const std::function<void()>& handler) {
-  ++depth_;
-  try {
-    handler();
-  } catch (...) {
-    // A handler reports its own failures; anything else must not unwind through
-    // the system's window procedures.
-  }
-  --depth_;
-  if (depth_ > 0) return;
-  const std::vector<Win32Form*> forms = forms_;
-  for (Win32Form* form : forms) {
-    if (std::find(forms_.begin(), forms_.end(), form) != forms_.end()) form->CloseIfPending();
-  }
+  dispatch_.Dispatch(handler);
 }
 
 void Win32Application::AddForm(Win32Form* form) {
-  forms_.push_back(form);
+  dispatch_.Add(form);
 }
 
 void Win32Application::RemoveForm(Win32Form* form) {
-  std::erase(forms_, form);
+  dispatch_.Remove(form);
   if (running_ == form) running_ = nullptr;
 }
 

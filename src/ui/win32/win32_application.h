@@ -11,6 +11,7 @@
 
 #include "ui/application.h"
 #include "ui/dialogs.h"
+#include "ui/handler_dispatch.h"
 
 namespace sigillo::ui::win32 {
 
@@ -47,7 +48,7 @@ class Win32Application : public Application {
   // Runs a handler of the program's. Closes asked for while handlers run wait until
   // the outermost one has returned; nothing the handler throws reaches the loop.
   void Dispatch(const std::function<void()>& handler);
-  bool InHandler() const { return depth_ > 0; }
+  bool InHandler() const { return dispatch_.InHandler(); }
 
   // One message through the accelerators and dialog keys of its form, then to its
   // window procedure.
@@ -64,8 +65,7 @@ class Win32Application : public Application {
   Text title_;
   ScreenCursor cursor_ = ScreenCursor::kDefault;
   int32_t locale_id_ = 0;
-  int depth_ = 0;
-  std::vector<Win32Form*> forms_;
+  HandlerDispatch<Win32Form> dispatch_;
   const Win32Form* running_ = nullptr;
 };
 
