@@ -24,6 +24,16 @@ inline constexpr char16_t kNoSerial[] = u"0000-0000";
 // Locale identifier when the system names none (or one we do not know).
 inline constexpr int32_t kDefaultLocaleId = 1033;
 
+// Runs one query of a platform's facts; an unexpected error gives its fallback.
+template <typename Query, typename Value>
+Value GuardedFact(Query query, Value fallback) {
+  try {
+    return query();
+  } catch (...) {
+    return fallback;
+  }
+}
+
 class SystemFacts {
  public:
   virtual ~SystemFacts() = default;

@@ -29,16 +29,6 @@
 namespace sigillo {
 namespace {
 
-// Runs one query; an unexpected error gives the query's fallback.
-template <typename Query, typename Value>
-Value Guarded(Query query, Value fallback) {
-  try {
-    return query();
-  } catch (...) {
-    return fallback;
-  }
-}
-
 std::string ReadWholeFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::string();
@@ -113,7 +103,7 @@ std::string EnvironmentText(const char* name) {
 class LinuxFacts final : public SystemFacts {
  public:
   TextList DrivesOfType(int32_t type) const override {
-    return Guarded(
+    return GuardedFact(
         [type] {
           TextList letters;
           if (type != kDriveFixed) return letters;  // only fixed drives are known here
@@ -127,7 +117,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text VolumeSerialText(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter]() -> Text {
           const std::optional<DriveMount> drive = DriveOf(letter);
           if (!drive) return kNoSerial;
@@ -139,7 +129,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text VolumeLabel(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter]() -> Text {
           const std::optional<DriveMount> drive = DriveOf(letter);
           if (!drive) return kNotAvailable;
@@ -150,7 +140,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text VolumeFileSystem(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter]() -> Text {
           const std::optional<DriveMount> drive = DriveOf(letter);
           return drive ? Utf8ToTextLossy(drive->mount.fs_type) : Text(kNotAvailable);
@@ -159,7 +149,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   int64_t DriveTotalBytes(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto sizes = DriveSizes(letter);
           return sizes ? sizes->first : int64_t{-1};
@@ -168,7 +158,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   int64_t DriveFreeBytes(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto sizes = DriveSizes(letter);
           return sizes ? sizes->second : int64_t{-1};
@@ -177,7 +167,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text CurrentUserName() const override {
-    return Guarded(
+    return GuardedFact(
         []() -> Text {
           long size = sysconf(_SC_GETPW_R_SIZE_MAX);
           std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
@@ -194,7 +184,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text CurrentComputerName() const override {
-    return Guarded(
+    return GuardedFact(
         []() -> Text {
           char name[256] = {};
           if (gethostname(name, sizeof name - 1) != 0 || name[0] == '\0') return kNotAvailable;
@@ -204,7 +194,7 @@ class LinuxFacts final : public SystemFacts {
   }
 
   Text ProgramPath() const override {
-    return Guarded(
+    return GuardedFact(
         [] {
           std::error_code error;
           const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -219,13 +209,13 @@ class LinuxFacts final : public SystemFacts {
   uint32_t CurrentThreadId() const override { return static_cast<uint32_t>(gettid()); }
 
   Text WindowsFolder() const override {
-    return Guarded([] { return ExistingFolder("/usr"); }, Text());
+    return GuardedFact([] { return ExistingFolder("/usr"); }, Text());
   }
   Text SystemFolder() const override {
-    return Guarded([] { return ExistingFolder("/usr/lib"); }, Text());
+    return GuardedFact([] { return ExistingFolder("/usr/lib"); }, Text());
   }
   Text TempFolder() const override {
-    return Guarded(
+    return GuardedFact(
         [] {
           const std::string tmpdir = EnvironmentText("TMPDIR");
           return EnsureTrailingSlash(tmpdir.empty() ? Text(u"/tmp") : Utf8ToTextLossy(tmpdir));
@@ -235,7 +225,7 @@ class LinuxFacts final : public SystemFacts {
 
   int32_t LocaleIdentifier() const override {
     // Read once: the identifier stays what it was when the program started.
-    static const int32_t lcid = Guarded(
+    static const int32_t lcid = GuardedFact(
         [] {
           for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
             const std::string value = EnvironmentText(name);
@@ -259,7 +249,7 @@ class LinuxFacts final : public SystemFacts {
 
   // Linux has no Windows platform line, so the name table gives "N/A".
   Text OSName() const override {
-    return Guarded([] { return OSNameOf(0, 0, 0); }, Text());
+    return GuardedFact([] { return OSNameOf(0, 0, 0); }, Text());
   }
 
   int32_t ScreenWidth() const override { return AskDisplay(&DisplayFacts::ScreenWidth); }

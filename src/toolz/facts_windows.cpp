@@ -12,16 +12,6 @@
 namespace sigillo {
 namespace {
 
-// Runs one query; an unexpected error gives the query's fallback.
-template <typename Query, typename Value>
-Value Guarded(Query query, Value fallback) {
-  try {
-    return query();
-  } catch (...) {
-    return fallback;
-  }
-}
-
 // Name and folder texts are read into buffers of this many characters.
 constexpr DWORD kNameBuffer = 256;
 
@@ -110,7 +100,7 @@ Version SystemVersion() {
 class WindowsFacts final : public SystemFacts {
  public:
   TextList DrivesOfType(int32_t type) const override {
-    return Guarded(
+    return GuardedFact(
         [type] {
           TextList letters;
           for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
@@ -124,7 +114,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text VolumeSerialText(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto volume = QueryVolume(letter);
           return VolumeSerialTextOf(volume ? volume->serial : 0);
@@ -133,7 +123,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text VolumeLabel(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto volume = QueryVolume(letter);
           return volume ? volume->label : Text(kNotAvailable);
@@ -142,7 +132,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text VolumeFileSystem(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto volume = QueryVolume(letter);
           return volume ? volume->file_system : Text(kNotAvailable);
@@ -151,7 +141,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   int64_t DriveTotalBytes(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto sizes = DriveSizes(letter);
           return sizes ? sizes->first : int64_t{-1};
@@ -160,7 +150,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   int64_t DriveFreeBytes(TextView letter) const override {
-    return Guarded(
+    return GuardedFact(
         [letter] {
           const auto sizes = DriveSizes(letter);
           return sizes ? sizes->second : int64_t{-1};
@@ -169,7 +159,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text CurrentUserName() const override {
-    return Guarded(
+    return GuardedFact(
         []() -> Text {
           wchar_t name[kNameBuffer] = {};
           DWORD size = kNameBuffer;
@@ -180,7 +170,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text CurrentComputerName() const override {
-    return Guarded(
+    return GuardedFact(
         []() -> Text {
           wchar_t name[kNameBuffer] = {};
           DWORD size = kNameBuffer;
@@ -191,7 +181,7 @@ class WindowsFacts final : public SystemFacts {
   }
 
   Text ProgramPath() const override {
-    return Guarded(
+    return GuardedFact(
         [] {
           std::wstring path(MAX_PATH, L'\0');
           for (;;) {
@@ -211,13 +201,13 @@ class WindowsFacts final : public SystemFacts {
   uint32_t CurrentThreadId() const override { return GetCurrentThreadId(); }
 
   Text WindowsFolder() const override {
-    return Guarded([] { return FolderFrom(&GetWindowsDirectoryW); }, Text());
+    return GuardedFact([] { return FolderFrom(&GetWindowsDirectoryW); }, Text());
   }
   Text SystemFolder() const override {
-    return Guarded([] { return FolderFrom(&GetSystemDirectoryW); }, Text());
+    return GuardedFact([] { return FolderFrom(&GetSystemDirectoryW); }, Text());
   }
   Text TempFolder() const override {
-    return Guarded(
+    return GuardedFact(
         [] {
           return FolderFrom([](wchar_t* buffer, UINT size) {
             return static_cast<UINT>(GetTempPathW(size, buffer));
@@ -238,7 +228,8 @@ class WindowsFacts final : public SystemFacts {
 
   Text OSName() const override {
     static const Version version = SystemVersion();
-    return Guarded([] { return OSNameOf(version.platform, version.major, version.minor); }, Text());
+    return GuardedFact([] { return OSNameOf(version.platform, version.major, version.minor); },
+                       Text());
   }
 
   int32_t ScreenWidth() const override { return DesktopCaps(HORZRES); }
